@@ -1,0 +1,87 @@
+#pragma once
+
+#include "data/GameState.h"
+#include "platform/Prompter.h"
+#include "platform/Settings.h"
+#include "platform/Sound.h"
+#include "platform/Terminator.h"
+#include "platform/core/Random.h"
+#include "platform/core/Scheduler.h"
+#include "title/frmMain.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class ActivityScreen;
+class MainCommand;
+class Transcript;
+
+// Owns the whole game: its state, its clock and chance, the ports to the player and
+// the machine, and every screen. Screens reach each other only through it.
+class Game : public QObject
+{
+    Q_OBJECT
+public:
+    struct Ports
+    {
+        std::unique_ptr<Random> random;
+        std::unique_ptr<Prompter> prompter;
+        std::unique_ptr<Sound> sound;
+        std::unique_ptr<Settings> settings;
+        std::unique_ptr<Terminator> terminator;
+    };
+
+    explicit Game(Ports ports);
+    ~Game() override;
+
+    GameState &state() { return m_state; }
+    Scheduler &scheduler() { return m_scheduler; }
+    Random &random() { return *m_ports.random; }
+    Prompter &prompter() { return *m_ports.prompter; }
+    Sound &sound() { return *m_ports.sound; }
+    Settings &settings() { return *m_ports.settings; }
+    Terminator &terminator() { return *m_ports.terminator; }
+
+    // A message box with the game's defaults (OK only, no icon, the application title).
+    Prompter::Answer message(const QString &text, Prompter::Buttons buttons = Prompter::Buttons::Ok,
+                             const QString &caption = Prompter::applicationTitle());
+    // Ends the program at once; the caller returns right after.
+    void end() { terminator().end(); }
+    bool hasEnded() const { return m_ports.terminator->hasEnded(); }
+
+    // The title screen while it exists, else null.
+    frmMain *title() const { return m_title; }
+    // Creates a new title screen and shows it.
+    frmMain &openTitle();
+    // The hub, created on first use.
+    MainCommand &hub();
+    // The screen that runs an activity or the bout, or null while that screen is not part of the game.
+    ActivityScreen *activityScreen(Activity activity);
+
+    // Every screen that exists now, in the order they were created.
+    QList<QWidget *> forms() const;
+    // The existing screen of that name, or null.
+    QWidget *form(const QString &name) const;
+    // Hides every visible screen but one, the most recently created first.
+    void hideFormsExcept(QWidget *keep);
+
+    // Records screens being shown and hidden in the transcript from now on.
+    void setTranscript(Transcript *transcript) { m_transcript = transcript; }
+    Transcript *transcript() const { return m_transcript; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void registerForm(QWidget *form);
+
+    Ports m_ports;
+    Scheduler m_scheduler;
+    GameState m_state;
+    Transcript *m_transcript = nullptr;
+    QList<QPointer<QWidget>> m_forms;
+    QPointer<frmMain> m_title;
+    std::unique_ptr<MainCommand> m_hub;
+};

@@ -1,0 +1,321 @@
+#include "app/ScriptDriver.h"
+
+#include "app/ControlJson.h"
+#include "app/Game.h"
+#include "data/GameStateJson.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/Transcript.h"
+#include "platform/Twips.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace {
+QString compactJson(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+// The command word and the rest of the line after one space.
+std::pair<QString, QString> splitCommand(const QString &line)
+{
+    const qsizetype space = line.indexOf(QLatin1Char(' '));
+    if (space < 0)
+        return {line, QString()};
+    return {line.left(space), line.mid(space + 1)};
+}
+
+// Shows the tab page that holds the control, as a player would pick the tab first.
+void selectTabPageOf(QWidget *control)
+{
+    for (QWidget *child = control; child && child->parentWidget(); child = child->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(child->parentWidget());
+        if (!stack)
+            continue;
+        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget())) {
+            const int page = tabs->indexOf(child);
+            if (page >= 0 && tabs->isTabEnabled(page))
+                tabs->setCurrentIndex(page);
+        }
+    }
+}
+
+QWidget *formBackground(QWidget *form)
+{
+    auto *window = qobject_cast<QMainWindow *>(form);
+    return window && window->centralWidget() ? window->centralWidget() : form;
+}
+} // namespace
+
+ScriptDriver::ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript)
+    : m_game(game), m_prompter(prompter), m_transcript(transcript)
+{
+}
+
+bool ScriptDriver::run(const QString &script)
+{
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size() && !m_game.hasEnded(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        runLine(i + 1, line);
+        // Screens that closed themselves are deleted between commands, as between events.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return !m_transcript.hadErrors();
+}
+
+void ScriptDriver::fail(const QString &message)
+{
+    m_transcript.error(QStringLiteral("line %1: %2").arg(m_lineNumber).arg(message));
+}
+
+void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
+{
+    m_lineNumber = lineNumber;
+    const QString trimmed = rawLine.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+        return;
+    // Leading blanks are indentation; the rest of the line stays as typed for the text commands.
+    const auto [command, rest] = splitCommand(rawLine.mid(rawLine.indexOf(trimmed.front())));
+    const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+    if (command == QLatin1String("input")) {
+        m_prompter.queueInput(rest);
+    } else if (command == QLatin1String("input-cancel") && args.isEmpty()) {
+        m_prompter.queueInputCancel();
+    } else if (command == QLatin1String("answer") && args.size() == 1 &&
+               (args[0] == QLatin1String("yes") || args[0] == QLatin1String("no"))) {
+        m_prompter.queueAnswer(args[0] == QLatin1String("yes"));
+    } else if (command == QLatin1String("click") && args.size() == 1) {
+        click(args[0]);
+    } else if (command == QLatin1String("move") && args.size() == 3) {
+        move(args[0], args[1], args[2]);
+    } else if (command == QLatin1String("wait") && args.size() == 1) {
+        wait(args[0]);
+    } else if (command == QLatin1String("text") && !args.isEmpty()) {
+        const auto [target, text] = splitCommand(rest);
+        setText(target, text);
+    } else if (command == QLatin1String("cd") && !args.isEmpty()) {
+        const auto [formName, path] = splitCommand(rest);
+        changeDirectory(formName, path);
+    } else if (command == QLatin1String("select") && args.size() >= 2) {
+        const auto [target, name] = splitCommand(rest);
+        select(target, name);
+    } else if (command == QLatin1String("state") && args.isEmpty()) {
+        printState();
+    } else if (command == QLatin1String("read") && args.size() == 1) {
+        read(args[0]);
+    } else {
+        fail(QStringLiteral("cannot run \"%1\"").arg(trimmed));
+    }
+}
+
+QWidget *ScriptDriver::findForm(const QString &name)
+{
+    QWidget *form = m_game.form(name);
+    if (!form)
+        fail(QStringLiteral("no screen named %1").arg(name));
+    return form;
+}
+
+QObject *ScriptDriver::findControl(const QString &target, QWidget **form)
+{
+    const qsizetype dot = target.indexOf(QLatin1Char('.'));
+    if (dot <= 0 || dot == target.size() - 1) {
+        fail(QStringLiteral("%1 is not FORM.CONTROL").arg(target));
+        return nullptr;
+    }
+    *form = findForm(target.left(dot));
+    if (!*form)
+        return nullptr;
+    const QString name = target.mid(dot + 1);
+    QObject *control = (*form)->findChild<QObject *>(name);
+    if (!control)
+        fail(QStringLiteral("%1 has no control named %2").arg(target.left(dot), name));
+    return control;
+}
+
+bool ScriptDriver::checkUsable(QWidget *form, QObject *control, const QString &target)
+{
+    if (!form->isVisible()) {
+        fail(QStringLiteral("%1 is on a hidden screen").arg(target));
+        return false;
+    }
+    if (!form->isEnabled()) {
+        fail(QStringLiteral("%1 is on a disabled screen").arg(target));
+        return false;
+    }
+    if (auto *action = qobject_cast<QAction *>(control)) {
+        if (!action->isVisible() || !action->isEnabled()) {
+            fail(QStringLiteral("%1 is hidden or disabled").arg(target));
+            return false;
+        }
+        return true;
+    }
+    auto *widget = qobject_cast<QWidget *>(control);
+    if (!widget)
+        return false;
+    if (!widget->isVisibleTo(form)) {
+        fail(QStringLiteral("%1 is hidden").arg(target));
+        return false;
+    }
+    if (!widget->isEnabled()) {
+        fail(QStringLiteral("%1 is disabled").arg(target));
+        return false;
+    }
+    return true;
+}
+
+void ScriptDriver::click(const QString &target)
+{
+    QWidget *form = nullptr;
+    QObject *control = findControl(target, &form);
+    if (!control)
+        return;
+    if (auto *widget = qobject_cast<QWidget *>(control); widget && !widget->isHidden())
+        selectTabPageOf(widget);
+    if (qobject_cast<QMenu *>(control)) {
+        checkUsable(form, form, target);
+        return;
+    }
+    if (!checkUsable(form, control, target))
+        return;
+    if (auto *action = qobject_cast<QAction *>(control))
+        action->trigger();
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->click();
+    else
+        fail(QStringLiteral("%1 cannot be clicked").arg(target));
+}
+
+void ScriptDriver::move(const QString &formName, const QString &x, const QString &y)
+{
+    bool xOk = false;
+    bool yOk = false;
+    const int left = x.toInt(&xOk);
+    const int top = y.toInt(&yOk);
+    if (!xOk || !yOk) {
+        fail(QStringLiteral("move needs whole numbers of twips"));
+        return;
+    }
+    QWidget *form = findForm(formName);
+    if (!form || !checkUsable(form, form, formName))
+        return;
+    QWidget *background = formBackground(form);
+    const QPointF local(left / double(TwipsPerPixel), top / double(TwipsPerPixel));
+    QMouseEvent event(QEvent::MouseMove, local, background->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(background, &event);
+}
+
+void ScriptDriver::wait(const QString &ms)
+{
+    bool ok = false;
+    const qint64 duration = ms.toLongLong(&ok);
+    if (!ok || duration < 0) {
+        fail(QStringLiteral("wait needs a whole number of milliseconds"));
+        return;
+    }
+    m_game.scheduler().advance(duration);
+}
+
+void ScriptDriver::setText(const QString &target, const QString &text)
+{
+    QWidget *form = nullptr;
+    QObject *control = findControl(target, &form);
+    if (!control || !checkUsable(form, control, target))
+        return;
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        line->setText(text);
+    else if (auto *edit = qobject_cast<QTextEdit *>(control))
+        edit->setPlainText(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
+        combo->setEditText(text);
+    else
+        fail(QStringLiteral("%1 is not a text box").arg(target));
+}
+
+void ScriptDriver::changeDirectory(const QString &formName, const QString &path)
+{
+    QWidget *form = findForm(formName);
+    if (!form || !checkUsable(form, form, formName))
+        return;
+    bool changed = false;
+    if (form->metaObject()->indexOfMethod("scriptChangeDirectory(QString)") < 0 ||
+        !QMetaObject::invokeMethod(form, "scriptChangeDirectory", Qt::DirectConnection, Q_RETURN_ARG(bool, changed),
+                                   Q_ARG(QString, path))) {
+        fail(QStringLiteral("%1 has no directory list").arg(formName));
+        return;
+    }
+    if (!changed)
+        fail(QStringLiteral("%1 cannot change to %2").arg(formName, path));
+}
+
+void ScriptDriver::select(const QString &target, const QString &name)
+{
+    QWidget *form = nullptr;
+    QObject *control = findControl(target, &form);
+    if (!control || !checkUsable(form, control, target))
+        return;
+    if (auto *list = qobject_cast<QListWidget *>(control)) {
+        const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty()) {
+            fail(QStringLiteral("%1 has no entry %2").arg(target, name));
+            return;
+        }
+        list->setCurrentItem(found.first());
+        emit list->itemClicked(found.first());
+    } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        const int index = combo->findText(name);
+        if (index < 0) {
+            fail(QStringLiteral("%1 has no entry %2").arg(target, name));
+            return;
+        }
+        combo->setCurrentIndex(index);
+    } else {
+        fail(QStringLiteral("%1 is not a list").arg(target));
+    }
+}
+
+void ScriptDriver::read(const QString &target)
+{
+    if (!target.contains(QLatin1Char('.'))) {
+        if (QWidget *form = findForm(target))
+            m_transcript.write(QStringLiteral("read"), {target, compactJson(formToJson(form))});
+        return;
+    }
+    QWidget *form = nullptr;
+    QObject *control = findControl(target, &form);
+    if (control)
+        m_transcript.write(QStringLiteral("read"), {target, compactJson(controlToJson(control))});
+}
+
+void ScriptDriver::printState()
+{
+    QJsonObject json = gameStateToJson(m_game.state());
+    QJsonObject forms;
+    for (QWidget *form : m_game.forms()) {
+        forms[form->objectName()] = QJsonObject{{"visible", form->isVisible()}, {"enabled", form->isEnabled()}};
+        // A screen with public variables of its own reports them under its name.
+        if (form->metaObject()->indexOfMethod("scriptState()") >= 0) {
+            QJsonObject own;
+            QMetaObject::invokeMethod(form, "scriptState", Qt::DirectConnection, Q_RETURN_ARG(QJsonObject, own));
+            json[form->objectName()] = own;
+        }
+    }
+    json["forms"] = forms;
+    m_transcript.write(QStringLiteral("state"), {compactJson(json)});
+}

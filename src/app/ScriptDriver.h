@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class Game;
+class ScriptedPrompter;
+class Transcript;
+class QObject;
+class QWidget;
+
+// Runs a game script: clicks, mouse moves, waits on the virtual clock and answers for
+// the boxes to come, one command per line, writing what happens to the transcript.
+class ScriptDriver
+{
+public:
+    ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript);
+
+    // Runs the script's lines in order until the end or until the program ends.
+    // Returns true when every command ran.
+    bool run(const QString &script);
+
+private:
+    void runLine(int lineNumber, const QString &line);
+    void click(const QString &target);
+    void move(const QString &formName, const QString &x, const QString &y);
+    void wait(const QString &ms);
+    void setText(const QString &target, const QString &text);
+    void changeDirectory(const QString &formName, const QString &path);
+    void select(const QString &target, const QString &name);
+    void read(const QString &target);
+    void printState();
+
+    QWidget *findForm(const QString &name);
+    QObject *findControl(const QString &target, QWidget **form);
+    bool checkUsable(QWidget *form, QObject *control, const QString &target);
+    void fail(const QString &message);
+
+    Game &m_game;
+    ScriptedPrompter &m_prompter;
+    Transcript &m_transcript;
+    int m_lineNumber = 0;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <optional>
+
+class Transcript;
+
+// Boxes answered from queues, for the script driver and tests. OK-only boxes confirm
+// themselves; a Yes/No box takes the next queued answer, an input box the next queued text.
+// Every box is recorded, in the transcript when there is one and in boxes() always.
+class ScriptedPrompter : public Prompter
+{
+public:
+    explicit ScriptedPrompter(Transcript *transcript = nullptr) : m_transcript(transcript) {}
+
+    void queueAnswer(bool yes) { m_answers.enqueue(yes); }
+    void queueInput(const QString &text) { m_inputs.enqueue(text); }
+    void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
+
+    // Each box shown so far, as "CAPTION|TEXT" for a message and "CAPTION|PROMPT" for an input.
+    const QStringList &boxes() const { return m_boxes; }
+    // The texts of the message boxes shown so far, in order.
+    QStringList messageTexts() const { return m_messageTexts; }
+    void clearRecord();
+
+protected:
+    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
+    QString showInput(const QString &prompt, const QString &caption, const QString &defaultText) override;
+
+private:
+    void complain(const QString &message);
+
+    Transcript *m_transcript;
+    QQueue<bool> m_answers;
+    QQueue<std::optional<QString>> m_inputs;
+    QStringList m_boxes;
+    QStringList m_messageTexts;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+class Transcript;
+
+// Ends the program at once: no closing handlers run and nothing is saved.
+// The caller returns right after calling end().
+class Terminator
+{
+public:
+    virtual ~Terminator() = default;
+    virtual void end() = 0;
+    virtual bool hasEnded() const = 0;
+};
+
+// Ends the process itself.
+class ProcessTerminator : public Terminator
+{
+public:
+    void end() override;
+    bool hasEnded() const override { return false; }
+};
+
+// Only records that the program ended, for the script driver and tests.
+class RecordingTerminator : public Terminator
+{
+public:
+    explicit RecordingTerminator(Transcript *transcript = nullptr) : m_transcript(transcript) {}
+    void end() override;
+    bool hasEnded() const override { return m_ended; }
+
+private:
+    Transcript *m_transcript;
+    bool m_ended = false;
+};

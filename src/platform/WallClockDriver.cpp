@@ -1,0 +1,51 @@
+#include "platform/WallClockDriver.h"
+
+#include "platform/core/Scheduler.h"
+
+#include <algorithm>
+
+WallClockDriver::WallClockDriver(Scheduler &scheduler, QObject *parent) : QObject(parent), m_scheduler(scheduler)
+{
+    m_wall.start();
+    m_alarm.setSingleShot(true);
+    m_alarm.setTimerType(Qt::PreciseTimer);
+    connect(&m_alarm, &QTimer::timeout, this, &WallClockDriver::wake);
+    m_scheduler.setChangeListener([this] { rearm(); });
+    rearm();
+}
+
+WallClockDriver::~WallClockDriver()
+{
+    m_scheduler.setChangeListener({});
+}
+
+qint64 WallClockDriver::logicalNow() const
+{
+    return m_wall.elapsed() - m_pausedTotal;
+}
+
+void WallClockDriver::wake()
+{
+    m_scheduler.catchUpTo(logicalNow());
+    rearm();
+}
+
+void WallClockDriver::rearm()
+{
+    if (m_scheduler.isPaused()) {
+        if (m_pausedSince < 0)
+            m_pausedSince = m_wall.elapsed();
+        m_alarm.stop();
+        return;
+    }
+    if (m_pausedSince >= 0) {
+        m_pausedTotal += m_wall.elapsed() - m_pausedSince;
+        m_pausedSince = -1;
+    }
+    const qint64 due = m_scheduler.nextDue();
+    if (due < 0) {
+        m_alarm.stop();
+        return;
+    }
+    m_alarm.start(static_cast<int>(std::clamp<qint64>(due - logicalNow(), 0, 24 * 3600 * 1000)));
+}

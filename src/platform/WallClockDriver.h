@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class Scheduler;
+
+// Drives the game's logical clock from the wall clock in the real game: one precise
+// timer wakes at the next due tick. Time spent with the clock paused (a box open) is
+// left out, so the game resumes where it stopped.
+class WallClockDriver : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WallClockDriver(Scheduler &scheduler, QObject *parent = nullptr);
+    ~WallClockDriver() override;
+
+private:
+    qint64 logicalNow() const;
+    void wake();
+    void rearm();
+
+    Scheduler &m_scheduler;
+    QElapsedTimer m_wall;
+    QTimer m_alarm;
+    qint64 m_pausedTotal = 0;
+    qint64 m_pausedSince = -1;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+#include <vector>
+
+class Timer;
+
+// The game's one logical clock. Timers fall due on it; the real game drives it from
+// the wall clock, tests and the script driver advance it by hand. Ties between timers
+// due at the same moment go to the one enabled first.
+class Scheduler
+{
+public:
+    Scheduler() = default;
+    Scheduler(const Scheduler &) = delete;
+    Scheduler &operator=(const Scheduler &) = delete;
+    ~Scheduler();
+
+    // Logical milliseconds since the game started.
+    qint64 now() const { return m_now; }
+
+    // Fires, in order, every tick due up to now() + ms, and leaves the clock there. Does nothing while paused.
+    void advance(qint64 ms);
+
+    // Fires what is due up to the logical time target; a timer that has fallen more than one
+    // interval behind fires once and resumes one interval from target, rather than in a burst.
+    void catchUpTo(qint64 target);
+
+    // The due time of the next tick, or -1 when no timer is running.
+    qint64 nextDue() const;
+
+    // Stops the clock while a modal box waits for the player; pauses nest.
+    void pause();
+    void resume();
+    bool isPaused() const { return m_pauseDepth > 0; }
+
+    // Called whenever a timer starts, stops or changes and when the clock pauses or resumes,
+    // so a wall-clock driver can re-arm.
+    void setChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+
+private:
+    friend class Timer;
+    void attach(Timer *timer);
+    void detach(Timer *timer);
+    void timerChanged();
+    qint64 nextSequence() { return ++m_sequence; }
+    void fireUntil(qint64 target, bool skipAhead);
+    Timer *nextDueTimer(qint64 target) const;
+
+    std::vector<Timer *> m_timers;
+    qint64 m_now = 0;
+    qint64 m_sequence = 0;
+    int m_pauseDepth = 0;
+    bool m_firing = false;
+    std::function<void()> m_changeListener;
+};

@@ -1,0 +1,18 @@
+# Runs one scenario script through the real program and compares its transcript with
+# the expected one beside it (NAME.script -> NAME.expected). The program must exit 0.
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+set(expected_file ${dir}/${name}.expected)
+execute_process(COMMAND ${PROGRAM} --script ${SCRIPT}
+                OUTPUT_VARIABLE actual RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT EXISTS ${expected_file})
+    message(FATAL_ERROR "No ${expected_file}; the transcript was:\n${actual}")
+endif()
+file(READ ${expected_file} expected)
+if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "The transcript of ${name} differs from ${expected_file}.\n"
+                        "Actual transcript:\n${actual}\n${errors}")
+endif()
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${name}: the program exited with ${status}\n${errors}")
+endif()
