@@ -1,5 +1,6 @@
 # Runs one scenario script through the real program and compares its transcript with
-# the expected one beside it (NAME.script -> NAME.expected). The program must exit 0.
+# the expected one beside it (NAME.script -> NAME.expected). The program must exit 1
+# when the expected transcript holds an error line, else 0.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(expected_file ${dir}/${name}.expected)
@@ -13,6 +14,12 @@ if(NOT actual STREQUAL expected)
     message(FATAL_ERROR "The transcript of ${name} differs from ${expected_file}.\n"
                         "Actual transcript:\n${actual}\n${errors}")
 endif()
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${name}: the program exited with ${status}\n${errors}")
+string(FIND "${expected}" "\terror\t" first_error)
+if(first_error EQUAL -1)
+    set(expected_status 0)
+else()
+    set(expected_status 1)
+endif()
+if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "${name}: the program exited with ${status}, not ${expected_status}\n${errors}")
 endif()

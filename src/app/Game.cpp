@@ -5,6 +5,21 @@
 #include "title/frmMain.h"
 
 #include <QEvent>
+#include <QScreen>
+
+namespace {
+// Screens open in the middle of the desktop rather than in its corner.
+void centreOnScreen(QWidget *form)
+{
+    const QScreen *screen = form->screen();
+    if (!screen)
+        return;
+    form->adjustSize();
+    QRect place = form->frameGeometry();
+    place.moveCenter(screen->availableGeometry().center());
+    form->move(place.topLeft());
+}
+} // namespace
 
 Game::Game(Ports ports) : m_ports(std::move(ports))
 {
@@ -26,6 +41,7 @@ frmMain &Game::openTitle()
     auto *title = new frmMain(*this);
     m_title = title;
     registerForm(title);
+    centreOnScreen(title);
     title->show();
     return *title;
 }
@@ -35,6 +51,7 @@ MainCommand &Game::hub()
     if (!m_hub) {
         m_hub = std::make_unique<MainCommand>(*this);
         registerForm(m_hub.get());
+        centreOnScreen(m_hub.get());
     }
     return *m_hub;
 }

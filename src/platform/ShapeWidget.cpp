@@ -65,7 +65,8 @@ void ShapeWidget::paintEvent(QPaintEvent *)
         break;
     case Kind::RoundedRectangle:
     case Kind::RoundedSquare: {
-        const qreal radius = std::min(box.width(), box.height()) / 6.0;
+        // A fixed, small corner like the classic rounded shapes, whatever the size.
+        const qreal radius = std::min({box.width(), box.height(), qreal(72)}) / 6.0;
         painter.drawRoundedRect(box, radius, radius);
         break;
     }
