@@ -1,7 +1,12 @@
 #include "app/Game.h"
 
+#include "ending/Ending.h"
 #include "hub/MainCommand.h"
+#include "info/MyStatus.h"
+#include "info/NextEnemyData.h"
+#include "info/Senseki.h"
 #include "platform/Transcript.h"
+#include "title/frmAbout.h"
 #include "title/frmMain.h"
 
 #include <QEvent>
@@ -54,6 +59,59 @@ MainCommand &Game::hub()
         centreOnScreen(m_hub.get());
     }
     return *m_hub;
+}
+
+MyStatus &Game::myStatus()
+{
+    if (!m_myStatus) {
+        m_myStatus = std::make_unique<MyStatus>(*this);
+        registerForm(m_myStatus.get());
+    }
+    return *m_myStatus;
+}
+
+NextEnemyData &Game::nextEnemyData()
+{
+    if (!m_nextEnemyData) {
+        m_nextEnemyData = std::make_unique<NextEnemyData>(*this);
+        registerForm(m_nextEnemyData.get());
+    }
+    return *m_nextEnemyData;
+}
+
+Senseki &Game::senseki()
+{
+    if (!m_senseki) {
+        m_senseki = std::make_unique<Senseki>(*this);
+        registerForm(m_senseki.get());
+    }
+    return *m_senseki;
+}
+
+Ending &Game::ending()
+{
+    if (!m_ending) {
+        m_ending = std::make_unique<Ending>(*this);
+        registerForm(m_ending.get());
+    }
+    return *m_ending;
+}
+
+void Game::openEnding()
+{
+    // The status and record screens return to the ending from now on.
+    m_state.varEndFlag = 1;
+    Ending &screen = ending();
+    screen.show();
+    screen.subOriginal();
+}
+
+frmAbout &Game::openAbout(QWidget &owner)
+{
+    auto *about = new frmAbout(*this, owner);
+    registerForm(about);
+    about->show();
+    return *about;
 }
 
 ActivityScreen *Game::activityScreen(Activity)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "data/GameState.h"
+#include "platform/Help.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 #include "platform/Sound.h"
+#include "platform/SysInfo.h"
 #include "platform/Terminator.h"
 #include "platform/core/Random.h"
 #include "platform/core/Scheduler.h"
@@ -15,7 +17,12 @@
 #include <memory>
 
 class ActivityScreen;
+class Ending;
 class MainCommand;
+class MyStatus;
+class NextEnemyData;
+class Senseki;
+class frmAbout;
 class Transcript;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
@@ -31,6 +38,8 @@ public:
         std::unique_ptr<Sound> sound;
         std::unique_ptr<Settings> settings;
         std::unique_ptr<Terminator> terminator;
+        std::unique_ptr<Help> help;
+        std::unique_ptr<SysInfo> sysInfo;
     };
 
     explicit Game(Ports ports);
@@ -43,6 +52,8 @@ public:
     Sound &sound() { return *m_ports.sound; }
     Settings &settings() { return *m_ports.settings; }
     Terminator &terminator() { return *m_ports.terminator; }
+    Help &help() { return *m_ports.help; }
+    SysInfo &sysInfo() { return *m_ports.sysInfo; }
 
     // A message box with the game's defaults (OK only, no icon, the application title).
     Prompter::Answer message(const QString &text, Prompter::Buttons buttons = Prompter::Buttons::Ok,
@@ -57,6 +68,16 @@ public:
     frmMain &openTitle();
     // The hub, created on first use.
     MainCommand &hub();
+    // The status card, the next opponent's card and the fight record, created on first use.
+    MyStatus &myStatus();
+    NextEnemyData &nextEnemyData();
+    Senseki &senseki();
+    // The ending screen, created on first use; it stays hidden and silent until openEnding().
+    Ending &ending();
+    // After the win over the last champion: shows the ending screen and starts its gongs.
+    void openEnding();
+    // Builds an About box owned by that screen and shows it modally; it deletes itself at OK.
+    frmAbout &openAbout(QWidget &owner);
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -84,4 +105,8 @@ private:
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
     std::unique_ptr<MainCommand> m_hub;
+    std::unique_ptr<MyStatus> m_myStatus;
+    std::unique_ptr<NextEnemyData> m_nextEnemyData;
+    std::unique_ptr<Senseki> m_senseki;
+    std::unique_ptr<Ending> m_ending;
 };

@@ -1,9 +1,13 @@
 #include "app/GamePorts.h"
 
+#include "platform/QtHelp.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtSettings.h"
 #include "platform/QtSound.h"
+#include "platform/QtSysInfo.h"
+#include "platform/RecordingHelp.h"
 #include "platform/RecordingSound.h"
+#include "platform/RecordingSysInfo.h"
 #include "platform/ScriptedPrompter.h"
 
 Game::Ports realPorts()
@@ -14,6 +18,8 @@ Game::Ports realPorts()
     ports.sound = std::make_unique<QtSound>();
     ports.settings = std::make_unique<QtSettings>();
     ports.terminator = std::make_unique<ProcessTerminator>();
+    ports.help = std::make_unique<QtHelp>();
+    ports.sysInfo = std::make_unique<QtSysInfo>();
     return ports;
 }
 
@@ -31,5 +37,7 @@ Game::Ports scriptedPorts(Transcript *transcript, ScriptedPrompter **prompter, R
     ports.sound = std::move(recordingSound);
     ports.settings = std::make_unique<MemorySettings>();
     ports.terminator = std::make_unique<RecordingTerminator>(transcript);
+    ports.help = std::make_unique<RecordingHelp>(transcript);
+    ports.sysInfo = std::make_unique<RecordingSysInfo>(transcript);
     return ports;
 }

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -156,6 +157,11 @@ bool ScriptDriver::checkUsable(QWidget *form, QObject *control, const QString &t
     }
     if (!form->isEnabled()) {
         fail(QStringLiteral("%1 is on a disabled screen").arg(target));
+        return false;
+    }
+    // A modal window (the About box) takes all input until it closes.
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != form) {
+        fail(QStringLiteral("%1 is behind the modal %2").arg(target, modal->objectName()));
         return false;
     }
     if (auto *action = qobject_cast<QAction *>(control)) {

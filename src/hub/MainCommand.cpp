@@ -3,9 +3,13 @@
 #include "app/Game.h"
 #include "hub/ActivityScreen.h"
 #include "hub/core/DayRules.h"
+#include "info/MyStatus.h"
+#include "info/NextEnemyData.h"
+#include "info/Senseki.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "title/HelpMenu.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -159,8 +163,11 @@ void MainCommand::buildTabs(QWidget *client)
     info->setObjectName(QStringLiteral("SSTab1(1)"));
     m_tabs->addTab(info, QStringLiteral("情報"));
     m_nextEnemyButton = addTabButton(info, QStringLiteral("cmdJohoNextEnemy"), QStringLiteral("次の対戦相手"), 120, 1320);
-    addTabButton(info, QStringLiteral("cmdMyStatus"), QStringLiteral("自分のステータス"), 1500, 1620);
-    addTabButton(info, QStringLiteral("cmdSenseki"), QStringLiteral("戦績"), 3180, 960);
+    connect(m_nextEnemyButton, &QPushButton::clicked, this, [this] { m_game.nextEnemyData().showOver(*this); });
+    connect(addTabButton(info, QStringLiteral("cmdMyStatus"), QStringLiteral("自分のステータス"), 1500, 1620),
+            &QPushButton::clicked, this, [this] { m_game.myStatus().showOver(*this); });
+    connect(addTabButton(info, QStringLiteral("cmdSenseki"), QStringLiteral("戦績"), 3180, 960), &QPushButton::clicked,
+            this, [this] { m_game.senseki().showOver(*this); });
 
     auto *system = new QWidget;
     system->setObjectName(QStringLiteral("SSTab1(2)"));
@@ -195,6 +202,7 @@ void MainCommand::buildMenus()
     help->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&S)..."))->setObjectName(QStringLiteral("mnuHelpSearchForHelpOn"));
     help->addSeparator();
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connectHelpMenu(m_game, *this);
 }
 
 void MainCommand::refreshCareer()

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "title/HelpMenu.h"
 #include "title/NewCareer.h"
 
 #include <QCloseEvent>
@@ -94,6 +95,7 @@ void frmMain::buildMenus()
     help->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&S)..."))->setObjectName(QStringLiteral("mnuHelpSearchForHelpOn"));
     help->addSeparator();
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connectHelpMenu(m_game, *this);
 }
 
 void frmMain::buildStatusBar()

@@ -1,0 +1,18 @@
+#include "platform/Help.h"
+
+#include "platform/GameFiles.h"
+
+QString Help::pageName(Topic topic)
+{
+    return topic == Topic::KeywordIndex ? QStringLiteral("keywords.html") : QStringLiteral("index.html");
+}
+
+QString Help::findPage(const QString &page)
+{
+    return findGameFile(QStringLiteral("help/") + page);
+}
+
+QString Help::missingPageMessage(const QString &page)
+{
+    return QStringLiteral("ヘルプファイル「help/%1」が見つかりません。").arg(page);
+}

@@ -1,0 +1,79 @@
+#include "platform/HelpWindow.h"
+
+#include "platform/Help.h"
+#include "platform/Twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(gothicFont(9, false));
+    row->addWidget(button);
+    return button;
+}
+} // namespace
+
+HelpWindow::HelpWindow()
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Ring Glory ヘルプ"));
+    resize(680, 560);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    QPushButton *contents = addButton(this, buttons, QStringLiteral("cmdContents"), QStringLiteral("目次"));
+    QPushButton *index = addButton(this, buttons, QStringLiteral("cmdIndex"), QStringLiteral("キーワード"));
+    QPushButton *back = addButton(this, buttons, QStringLiteral("cmdBack"), QStringLiteral("戻る"));
+    QPushButton *forward = addButton(this, buttons, QStringLiteral("cmdForward"), QStringLiteral("進む"));
+    buttons->addStretch(1);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("Browser"));
+    m_browser->setFont(gothicFont(10.5, false));
+    m_browser->setOpenExternalLinks(false);
+    layout->addWidget(m_browser, 1);
+
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(contents, &QPushButton::clicked, this,
+            [this] { openManualPage(Help::pageName(Help::Topic::Contents)); });
+    connect(index, &QPushButton::clicked, this,
+            [this] { openManualPage(Help::pageName(Help::Topic::KeywordIndex)); });
+}
+
+void HelpWindow::showPage(const QString &path)
+{
+    const QFileInfo page(path);
+    m_folder = page.absolutePath();
+    m_browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString HelpWindow::currentPage() const
+{
+    return m_browser->source().toLocalFile();
+}
+
+void HelpWindow::openManualPage(const QString &page)
+{
+    // The buttons stay within the manual the window was opened on.
+    const QString path = QDir(m_folder).filePath(page);
+    if (QFileInfo(path).isFile())
+        m_browser->setSource(QUrl::fromLocalFile(path));
+}

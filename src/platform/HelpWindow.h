@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The window of the game's manual: a page browser with buttons for the contents, the
+// keyword index and going back and forward.
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    HelpWindow();
+
+    // Shows the page at that path and brings the window to the front.
+    void showPage(const QString &path);
+    // The path of the page shown, or an empty text before the first.
+    QString currentPage() const;
+
+private:
+    void openManualPage(const QString &page);
+
+    QTextBrowser *m_browser = nullptr;
+    QString m_folder;
+};

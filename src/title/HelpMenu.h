@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Help.h"
+
+class Game;
+class QWidget;
+
+// Opens the game's manual at the topic; a manual that cannot be opened is explained in a
+// message box and the game goes on.
+void openHelp(Game &game, Help::Topic topic);
+
+// Connects a screen's help menu, the same on the title and on the hub: 目次 opens the
+// manual's contents, ﾄﾋﾟｯｸの検索 its keyword index, ﾊﾞｰｼﾞｮﾝ情報 the About box owned by the screen.
+void connectHelpMenu(Game &game, QWidget &screen);

@@ -1,0 +1,235 @@
+#include "hub/MainCommand.h"
+#include "platform/HelpWindow.h"
+#include "platform/QtHelp.h"
+#include "platform/RecordingHelp.h"
+#include "platform/RecordingSysInfo.h"
+#include "support/Careers.h"
+#include "support/GameFixture.h"
+#include "title/frmAbout.h"
+#include "title/frmMain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+// The screen whose help menu is used: the title before a career, the hub during one.
+QWidget *openScreen(GameFixture &fixture, bool hub)
+{
+    if (!hub)
+        return &fixture.game->openTitle();
+    startCareer(fixture);
+    return &fixture.game->hub();
+}
+
+void trigger(QWidget *screen, const QString &name)
+{
+    auto *action = screen->findChild<QAction *>(name);
+    QVERIFY2(action, qPrintable(name));
+    action->trigger();
+}
+
+frmAbout *openAbout(QWidget *screen)
+{
+    trigger(screen, QStringLiteral("mnuHelpAbout"));
+    return screen->findChild<frmAbout *>(QStringLiteral("frmAbout"));
+}
+
+void writePage(const QDir &folder, const QString &name, const QString &body)
+{
+    QFile file(folder.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<html><body>%1</body></html>").arg(body).toUtf8());
+}
+} // namespace
+
+class AboutHelpTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aboutBoxShowsTitleAndVersionOverEitherScreen_data()
+    {
+        QTest::addColumn<bool>("hub");
+        QTest::newRow("title") << false;
+        QTest::newRow("hub") << true;
+    }
+    void aboutBoxShowsTitleAndVersionOverEitherScreen()
+    {
+        QFETCH(bool, hub);
+        GameFixture fixture;
+        QWidget *screen = openScreen(fixture, hub);
+        QPointer<frmAbout> about = openAbout(screen);
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 RingGlory"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("RingGlory"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+        QCOMPARE(about->findChild<QAbstractButton *>(QStringLiteral("cmdSysInfo"))->text(),
+                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+        QVERIFY(!about->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+        QCOMPARE(fixture.game->form(QStringLiteral("frmAbout")), about.data());
+
+        // Owned by its screen and modal for the whole game: nothing behind it takes input.
+        QCOMPARE(about->parentWidget(), screen);
+        QCOMPARE(about->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(QApplication::activeModalWidget(), about.data());
+
+        about->findChild<QAbstractButton *>(QStringLiteral("cmdOK"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(screen->isVisible());
+        QVERIFY(fixture.prompter->boxes().isEmpty());
+    }
+
+    // Each showing builds a fresh box.
+    void aboutBoxIsBuiltForEachShowing()
+    {
+        GameFixture fixture;
+        QWidget *hub = openScreen(fixture, true);
+        QPointer<frmAbout> first = openAbout(hub);
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QPointer<frmAbout> second = openAbout(hub);
+        QVERIFY(second && second->isVisible());
+        second->close();
+    }
+
+    // On a machine without the tool the box explains and stays open for OK.
+    void systemInformationUnavailableShowsTheMessageAndKeepsTheBox()
+    {
+        GameFixture fixture;
+        QPointer<frmAbout> about = openAbout(openScreen(fixture, true));
+        about->findChild<QAbstractButton *>(QStringLiteral("cmdSysInfo"))->click();
+        QCOMPARE(fixture.prompter->boxes(), QStringList{QStringLiteral("RingGlory|現時点ではｼｽﾃﾑ情報を使用できません")});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(about && about->isVisible());
+        about->close();
+    }
+
+    void systemInformationAvailableStartsTheToolWithoutAMessage()
+    {
+        GameFixture fixture;
+        auto *sysInfo = dynamic_cast<RecordingSysInfo *>(&fixture.game->sysInfo());
+        QVERIFY(sysInfo);
+        sysInfo->setAvailable(true);
+        QPointer<frmAbout> about = openAbout(openScreen(fixture, false));
+        about->findChild<QAbstractButton *>(QStringLiteral("cmdSysInfo"))->click();
+        QCOMPARE(sysInfo->starts(), 1);
+        QVERIFY(fixture.prompter->boxes().isEmpty());
+        QVERIFY(about->isVisible());
+        about->close();
+    }
+
+    void helpMenuOpensTheContentsAndTheKeywordIndex_data()
+    {
+        QTest::addColumn<bool>("hub");
+        QTest::newRow("title") << false;
+        QTest::newRow("hub") << true;
+    }
+    void helpMenuOpensTheContentsAndTheKeywordIndex()
+    {
+        QFETCH(bool, hub);
+        GameFixture fixture;
+        QWidget *screen = openScreen(fixture, hub);
+        trigger(screen, QStringLiteral("mnuHelpContents"));
+        trigger(screen, QStringLiteral("mnuHelpSearchForHelpOn"));
+        auto *help = dynamic_cast<RecordingHelp *>(&fixture.game->help());
+        QVERIFY(help);
+        QCOMPARE(help->opened(), (QStringList{QStringLiteral("index.html"), QStringLiteral("keywords.html")}));
+        QVERIFY(fixture.prompter->boxes().isEmpty());
+    }
+
+    // A missing manual is explained in a message; the game carries on where it was.
+    void missingManualShowsAMessage()
+    {
+        ScriptedPrompter *prompter = nullptr;
+        Game::Ports ports = scriptedPorts(nullptr, &prompter);
+        ports.help = std::make_unique<RecordingHelp>(nullptr, [](const QString &) { return QString(); });
+        Game game(std::move(ports));
+        frmMain &title = game.openTitle();
+        trigger(&title, QStringLiteral("mnuHelpContents"));
+        trigger(&title, QStringLiteral("mnuHelpSearchForHelpOn"));
+        QCOMPARE(prompter->boxes(),
+                 (QStringList{QStringLiteral("RingGlory|ヘルプファイル「help/index.html」が見つかりません。"),
+                              QStringLiteral("RingGlory|ヘルプファイル「help/keywords.html」が見つかりません。")}));
+        QVERIFY(title.isVisible());
+        QVERIFY(!game.hasEnded());
+    }
+
+    void helpWindowShowsTheManualAndMovesBetweenItsPages()
+    {
+        QTemporaryDir manual;
+        QVERIFY(manual.isValid());
+        const QDir folder(manual.path());
+        writePage(folder, QStringLiteral("index.html"), QStringLiteral("<h1>目次</h1>"));
+        writePage(folder, QStringLiteral("keywords.html"), QStringLiteral("<h1>キーワード索引</h1>"));
+        QtHelp help([&folder](const QString &page) {
+            return QFileInfo::exists(folder.filePath(page)) ? folder.filePath(page) : QString();
+        });
+        QVERIFY(!help.window());
+
+        QCOMPARE(help.open(Help::Topic::KeywordIndex), QString());
+        HelpWindow *window = help.window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("keywords.html"));
+        auto *browser = window->findChild<QTextBrowser *>();
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("キーワード索引")));
+
+        window->findChild<QAbstractButton *>(QStringLiteral("cmdContents"))->click();
+        QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("index.html"));
+        window->findChild<QAbstractButton *>(QStringLiteral("cmdBack"))->click();
+        QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("keywords.html"));
+
+        // One window for the whole game.
+        QCOMPARE(help.open(Help::Topic::Contents), QString());
+        QCOMPARE(help.window(), window);
+        QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("index.html"));
+    }
+
+    void helpWindowIsNotOpenedWithoutTheManual()
+    {
+        QtHelp help([](const QString &) { return QString(); });
+        QCOMPARE(help.open(Help::Topic::Contents), QStringLiteral("ヘルプファイル「help/index.html」が見つかりません。"));
+        QVERIFY(!help.window());
+    }
+
+    // Every link of the shipped manual leads to a page (and a place on it) that exists.
+    void shippedManualHasNoBrokenLinks()
+    {
+        const QString contents = Help::findPage(Help::pageName(Help::Topic::Contents));
+        QVERIFY2(!contents.isEmpty(), "the manual is not where the game looks for it");
+        QVERIFY(!Help::findPage(Help::pageName(Help::Topic::KeywordIndex)).isEmpty());
+        const QDir folder = QFileInfo(contents).dir();
+        const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(?:#([^\"]*))?\""));
+        const QStringList pages = folder.entryList({QStringLiteral("*.html")}, QDir::Files);
+        QVERIFY(pages.size() >= 9);
+        for (const QString &page : pages) {
+            QFile file(folder.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (auto match = link.globalMatch(html); match.hasNext();) {
+                const QRegularExpressionMatch found = match.next();
+                const QString target = found.captured(1).isEmpty() ? page : found.captured(1);
+                QFile linked(folder.filePath(target));
+                QVERIFY2(linked.open(QIODevice::ReadOnly), qPrintable(page + QStringLiteral(" -> ") + target));
+                const QString anchor = found.captured(2);
+                if (!anchor.isEmpty())
+                    QVERIFY2(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                             qPrintable(page + QStringLiteral(" -> ") + target + QLatin1Char('#') + anchor));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(AboutHelpTest)
+#include "test_about_help.moc"
