@@ -21,9 +21,9 @@ QPainterPath smoothClosedPath(const std::vector<QPointF> &points, const std::vec
     return path;
 }
 
-FaceGeometry::FaceGeometry(const FaceSpec &spec) : shape(spec.shape)
+FaceGeometry::FaceGeometry(const BoxerFace &face) : shape(face.shape)
 {
-    const FaceSpec::Shape &s = shape;
+    const BoxerFace::Shape &s = shape;
     eyeY = s.top + (s.chinY - s.top) * 0.5;
     eyeGap = std::clamp(s.cheekHalf * 0.4, 7.6, 9.2);
     browY = eyeY - 4.4;
@@ -74,9 +74,17 @@ QPainterPath FaceGeometry::aboveHairline(double y, double sideY, double cornerTi
 {
     const double side = shape.templeHalf - 2.0;
     std::vector<QPointF> points{
-        {cx - 45, -20},  {cx + 45, -20},         {cx + 45, sideY},         {cx + side + 0.5, sideY},
-        {cx + side, y + 2.0}, {cx + side * 0.5, y + 0.3}, {cx, y}, {cx - side * 0.5, y + 0.3},
-        {cx - side, y + 2.0}, {cx - side - 0.5, sideY}, {cx - 45, sideY},
+        {cx - 45, -20},
+        {cx + 45, -20},
+        {cx + 45, sideY},
+        {cx + side + 0.5, sideY},
+        {cx + side, y + 2.0},
+        {cx + side * 0.5, y + 0.3},
+        {cx, y},
+        {cx - side * 0.5, y + 0.3},
+        {cx - side, y + 2.0},
+        {cx - side - 0.5, sideY},
+        {cx - 45, sideY},
     };
     std::vector<double> tightness{1, 1, 1, 1, cornerTightness, 0, 0, 0, cornerTightness, 1, 1};
     return smoothClosedPath(points, tightness);

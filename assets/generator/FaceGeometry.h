@@ -1,20 +1,20 @@
 #pragma once
 
-#include "FaceSpec.h"
+#include "BoxerFace.h"
 
 #include <QPainterPath>
 
 // Where the parts of a face lie, worked out from its shape: shared by the face and the hair.
 struct FaceGeometry
 {
-    explicit FaceGeometry(const FaceSpec &spec);
+    explicit FaceGeometry(const BoxerFace &face);
 
     double cx = 36.5; // the picture's middle
-    FaceSpec::Shape shape;
+    BoxerFace::Shape shape;
     double eyeY;
     double eyeGap; // from the middle to each eye's centre
     double browY;
-    double noseY;  // the line of the nostrils
+    double noseY; // the line of the nostrils
     double mouthY;
     double hairline;
     double skullCentreY; // the skull is taken as an ellipse around this point

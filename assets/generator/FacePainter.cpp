@@ -41,18 +41,18 @@ QPainterPath curve(QPointF from, QPointF control, QPointF to)
 
 } // namespace
 
-FacePainter::FacePainter(const FaceSpec &spec) : m_spec(spec), m_geometry(spec) {}
+FacePainter::FacePainter(const BoxerFace &face) : m_face(face), m_geometry(face) {}
 
 QColor FacePainter::shadow() const
 {
-    return scaled(m_spec.skin, 84);
+    return scaled(m_face.skin, 84);
 }
 
 QImage FacePainter::paint() const
 {
     Supersampled canvas(QSize(Width, Height), Qt::white);
     QPainter &painter = canvas.painter();
-    const HairPainter hair(painter, m_spec, m_geometry);
+    const HairPainter hair(painter, m_face, m_geometry);
     hair.paintBehind();
     drawNeck(painter);
     drawEars(painter);
@@ -75,7 +75,7 @@ QImage FacePainter::paint() const
 void FacePainter::drawNeck(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
-    const FaceSpec::Shape &s = g.shape;
+    const BoxerFace::Shape &s = g.shape;
     const double half = s.neckHalf;
     const double cx = g.cx;
     QPainterPath neck(QPointF(cx - half, s.jawY - 6));
@@ -85,7 +85,7 @@ void FacePainter::drawNeck(QPainter &painter) const
     neck.quadTo(cx + half + 2, 67.5, cx + half + 0.5, 64);
     neck.lineTo(cx + half, s.jawY - 6);
     neck.closeSubpath();
-    fillAndOutline(painter, neck, m_spec.skin, 0);
+    fillAndOutline(painter, neck, m_face.skin, 0);
 
     painter.save();
     painter.setClipPath(neck);
@@ -95,8 +95,10 @@ void FacePainter::drawNeck(QPainter &painter) const
     painter.drawEllipse(QPointF(cx + 1.5, s.chinY), s.jawHalf + 1.5, 6.5);
     painter.drawRect(QRectF(cx + half - 2.5, s.jawY - 6, 6, 30));
     painter.restore();
-    stroke(painter, curve({cx - half * 0.55, s.chinY + 4}, {cx - 3, 66}, {cx - 2, 70.5}), scaled(m_spec.skin, 78), 0.5);
-    stroke(painter, curve({cx + half * 0.55, s.chinY + 4}, {cx + 3, 66}, {cx + 2, 70.5}), scaled(m_spec.skin, 74), 0.5);
+    stroke(painter, curve({cx - half * 0.55, s.chinY + 4}, {cx - 3, 66}, {cx - 2, 70.5}),
+           scaled(m_face.skin, 78), 0.5);
+    stroke(painter, curve({cx + half * 0.55, s.chinY + 4}, {cx + 3, 66}, {cx + 2, 70.5}),
+           scaled(m_face.skin, 74), 0.5);
     fillAndOutline(painter, neck, Qt::NoBrush, 0.9);
 }
 
@@ -104,16 +106,16 @@ void FacePainter::drawEars(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
     for (int side : {-1, 1}) {
-        const bool swollen = m_spec.cauliflowerEar && side == -1;
+        const bool swollen = m_face.cauliflowerEar && side == -1;
         const QPointF centre(g.cx + side * (g.shape.cheekHalf + (swollen ? 0.4 : -0.8)), g.eyeY + 2.4);
         const double rx = swollen ? 3.9 : 3.0;
         const double ry = swollen ? 5.6 : 5.2;
         QPainterPath ear;
         ear.addEllipse(centre, rx, ry);
-        fillAndOutline(painter, ear, side == 1 ? shadow() : m_spec.skin, 0.9);
+        fillAndOutline(painter, ear, side == 1 ? shadow() : m_face.skin, 0.9);
         if (swollen) {
             // A boxer's ear, thickened by years of blows.
-            const QColor lump = mixed(m_spec.skin, QColor(0xB8, 0x70, 0x78), 45);
+            const QColor lump = mixed(m_face.skin, QColor(0xB8, 0x70, 0x78), 45);
             for (const QPointF offset : {QPointF(-1.2, -2.6), QPointF(-2.0, 0.2), QPointF(-1.2, 2.8)}) {
                 QPainterPath bump;
                 bump.addEllipse(centre + offset, 1.5, 1.4);
@@ -123,7 +125,7 @@ void FacePainter::drawEars(QPainter &painter) const
             stroke(painter,
                    curve({centre.x() + side * 0.3, centre.y() - 3.0}, {centre.x() + side * 2.4, centre.y()},
                          {centre.x() + side * 0.3, centre.y() + 3.0}),
-                   scaled(m_spec.skin, 70), 0.7);
+                   scaled(m_face.skin, 70), 0.7);
         }
     }
 }
@@ -131,8 +133,8 @@ void FacePainter::drawEars(QPainter &painter) const
 void FacePainter::drawHead(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
-    const FaceSpec::Shape &s = g.shape;
-    fillAndOutline(painter, g.head, m_spec.skin, 0);
+    const BoxerFace::Shape &s = g.shape;
+    fillAndOutline(painter, g.head, m_face.skin, 0);
     painter.save();
     painter.setClipPath(g.head);
     painter.setPen(Qt::NoPen);
@@ -147,10 +149,9 @@ void FacePainter::drawHead(QPainter &painter) const
 
 void FacePainter::drawStubble(QPainter &painter) const
 {
-    if (m_spec.beard != FaceSpec::Beard::Stubble)
-        return;
+    if (m_face.beard != BoxerFace::Beard::Stubble) return;
     const FaceGeometry &g = m_geometry;
-    const FaceSpec::Shape &s = g.shape;
+    const BoxerFace::Shape &s = g.shape;
     const double cx = g.cx;
     QPainterPath area(QPointF(cx - s.cheekHalf - 3, s.cheekY + 2));
     area.lineTo(cx - s.cheekHalf * 0.55, g.noseY + 1);
@@ -163,7 +164,7 @@ void FacePainter::drawStubble(QPainter &painter) const
     area.closeSubpath();
     painter.save();
     painter.setClipPath(g.head.intersected(area));
-    painter.fillRect(QRectF(0, 0, Width, Height), mixed(m_spec.skin, m_spec.hairColour, 11));
+    painter.fillRect(QRectF(0, 0, Width, Height), mixed(m_face.skin, m_face.hairColour, 11));
     painter.restore();
     fillAndOutline(painter, g.head, Qt::NoBrush, 1.0);
 }
@@ -172,8 +173,8 @@ void FacePainter::drawLines(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
     const double cx = g.cx;
-    const QColor crease = scaled(m_spec.skin, 72);
-    if (m_spec.wrinkles) {
+    const QColor crease = scaled(m_face.skin, 72);
+    if (m_face.wrinkles) {
         for (double y : {g.browY - 4.6, g.browY - 7.0})
             stroke(painter, curve({cx - 6.5, y + 0.4}, {cx, y - 1.0}, {cx + 6.5, y + 0.4}), crease, 0.55);
         for (int side : {-1, 1}) {
@@ -182,21 +183,22 @@ void FacePainter::drawLines(QPainter &painter) const
             painter.drawLine(corner, corner + QPointF(side * 2.0, -1.0));
             painter.drawLine(corner + QPointF(0, 0.8), corner + QPointF(side * 2.0, 1.9));
             stroke(painter,
-                   curve({cx + side * 3.9, g.noseY - 0.8}, {cx + side * (m_spec.mouthHalf + 1.5), g.noseY + 2},
-                         {cx + side * (m_spec.mouthHalf + 1.2), g.mouthY + 0.8}),
+                   curve({cx + side * 3.9, g.noseY - 0.8},
+                         {cx + side * (m_face.mouthHalf + 1.5), g.noseY + 2},
+                         {cx + side * (m_face.mouthHalf + 1.2), g.mouthY + 0.8}),
                    crease, 0.55);
         }
     }
-    if (m_spec.eyeBags) {
+    if (m_face.eyeBags) {
         for (int side : {-1, 1}) {
             const double ex = cx + side * g.eyeGap;
-            stroke(painter, curve({ex - 2.6, g.eyeY + 2.6}, {ex, g.eyeY + 4.2}, {ex + 2.6, g.eyeY + 2.6}), crease,
-                   0.5);
+            stroke(painter, curve({ex - 2.6, g.eyeY + 2.6}, {ex, g.eyeY + 4.2}, {ex + 2.6, g.eyeY + 2.6}),
+                   crease, 0.5);
         }
     }
-    if (m_spec.bruise) {
+    if (m_face.bruise) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(mixed(m_spec.skin, QColor(0x6E, 0x4E, 0x8E), 32));
+        painter.setBrush(mixed(m_face.skin, QColor(0x6E, 0x4E, 0x8E), 32));
         painter.drawEllipse(QPointF(cx + g.eyeGap + 0.4, g.eyeY + 2.6), 4.4, 2.6);
     }
 }
@@ -209,12 +211,22 @@ void FacePainter::drawEye(QPainter &painter, int side) const
         double halfWidth, upper, lower, lift, iris;
     };
     EyeShape e{};
-    switch (m_spec.eyes) {
-    case FaceSpec::Eyes::Normal: e = {3.4, 2.1, 1.4, 0.3, 1.9}; break;
-    case FaceSpec::Eyes::Narrow: e = {3.6, 1.15, 0.8, 0.3, 1.6}; break;
-    case FaceSpec::Eyes::Round: e = {3.2, 2.6, 1.9, 0.0, 2.0}; break;
-    case FaceSpec::Eyes::Sleepy: e = {3.5, 2.0, 1.3, -0.2, 1.9}; break;
-    case FaceSpec::Eyes::Sharp: e = {3.6, 1.7, 0.9, 1.1, 1.7}; break;
+    switch (m_face.eyes) {
+    case BoxerFace::Eyes::Normal:
+        e = {3.4, 2.1, 1.4, 0.3, 1.9};
+        break;
+    case BoxerFace::Eyes::Narrow:
+        e = {3.6, 1.15, 0.8, 0.3, 1.6};
+        break;
+    case BoxerFace::Eyes::Round:
+        e = {3.2, 2.6, 1.9, 0.0, 2.0};
+        break;
+    case BoxerFace::Eyes::Sleepy:
+        e = {3.5, 2.0, 1.3, -0.2, 1.9};
+        break;
+    case BoxerFace::Eyes::Sharp:
+        e = {3.6, 1.7, 0.9, 1.1, 1.7};
+        break;
     }
     const double ex = g.cx + side * g.eyeGap;
     const double ey = g.eyeY;
@@ -229,7 +241,7 @@ void FacePainter::drawEye(QPainter &painter, int side) const
     painter.save();
     painter.setClipPath(eye);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_spec.iris);
+    painter.setBrush(m_face.iris);
     painter.drawEllipse(QPointF(ex - side * 0.2, ey - 0.15), e.iris, e.iris);
     painter.setBrush(QColor(0x12, 0x0C, 0x0A));
     painter.drawEllipse(QPointF(ex - side * 0.2, ey - 0.15), 0.85, 0.85);
@@ -237,7 +249,7 @@ void FacePainter::drawEye(QPainter &painter, int side) const
     painter.drawEllipse(QPointF(ex - side * 0.2 - 0.6, ey - 0.8), 0.45, 0.45);
     painter.restore();
 
-    if (m_spec.eyes == FaceSpec::Eyes::Sleepy) {
+    if (m_face.eyes == BoxerFace::Eyes::Sleepy) {
         // A heavy upper lid hangs over the top half of the eye.
         QPainterPath lid(inner);
         lid.quadTo(upperControl, outer);
@@ -246,26 +258,26 @@ void FacePainter::drawEye(QPainter &painter, int side) const
         stroke(painter, curve(inner, QPointF(ex, ey - 0.3), outer), ink(), 0.9);
     }
     stroke(painter, curve(inner, upperControl, outer), ink(), 1.05);
-    if (m_spec.eyes == FaceSpec::Eyes::Sharp)
-        stroke(painter, curve(outer, outer + QPointF(side * 0.5, -0.1), outer + QPointF(side * 1.0, -0.5)), ink(),
-               0.8);
-    stroke(painter, curve(inner, QPointF(ex, ey + 2 * e.lower), outer), mixed(m_spec.skin, ink(), 45), 0.45);
+    if (m_face.eyes == BoxerFace::Eyes::Sharp)
+        stroke(painter, curve(outer, outer + QPointF(side * 0.5, -0.1), outer + QPointF(side * 1.0, -0.5)),
+               ink(), 0.8);
+    stroke(painter, curve(inner, QPointF(ex, ey + 2 * e.lower), outer), mixed(m_face.skin, ink(), 45), 0.45);
 }
 
 void FacePainter::drawBrow(QPainter &painter, int side) const
 {
     const FaceGeometry &g = m_geometry;
-    const double slant = m_spec.browSlant;
-    const double t = m_spec.browThickness;
-    const QPointF inner(g.cx + side * m_spec.browGap, g.browY + slant);
-    const QPointF arch(g.cx + side * (m_spec.browGap + 4.2), g.browY - 1.4 - slant * 0.2);
-    const QPointF outer(g.cx + side * (m_spec.browGap + 7.8), g.browY - 0.2 - slant * 0.35);
+    const double slant = m_face.browSlant;
+    const double t = m_face.browThickness;
+    const QPointF inner(g.cx + side * m_face.browGap, g.browY + slant);
+    const QPointF arch(g.cx + side * (m_face.browGap + 4.2), g.browY - 1.4 - slant * 0.2);
+    const QPointF outer(g.cx + side * (m_face.browGap + 7.8), g.browY - 0.2 - slant * 0.35);
     QPainterPath brow(inner - QPointF(0, t / 2));
     brow.quadTo(arch - QPointF(0, t * 0.55), outer - QPointF(0, t * 0.2));
     brow.lineTo(outer + QPointF(0, t * 0.2));
     brow.quadTo(arch + QPointF(0, t * 0.5), inner + QPointF(0, t / 2));
     brow.closeSubpath();
-    fillAndOutline(painter, brow, scaled(m_spec.hairColour, 85), 0);
+    fillAndOutline(painter, brow, scaled(m_face.hairColour, 85), 0);
 }
 
 void FacePainter::drawNose(QPainter &painter) const
@@ -274,28 +286,41 @@ void FacePainter::drawNose(QPainter &painter) const
     const double cx = g.cx;
     double wing = 2.5;
     double ny = g.noseY;
-    switch (m_spec.nose) {
-    case FaceSpec::Nose::Small: break;
-    case FaceSpec::Nose::Long: wing = 2.6; ny += 1.2; break;
-    case FaceSpec::Nose::Wide: wing = 3.9; break;
-    case FaceSpec::Nose::Broken: wing = 2.9; break;
-    case FaceSpec::Nose::Flat: wing = 4.3; ny -= 0.6; break;
+    switch (m_face.nose) {
+    case BoxerFace::Nose::Small:
+        break;
+    case BoxerFace::Nose::Long:
+        wing = 2.6;
+        ny += 1.2;
+        break;
+    case BoxerFace::Nose::Wide:
+        wing = 3.9;
+        break;
+    case BoxerFace::Nose::Broken:
+        wing = 2.9;
+        break;
+    case BoxerFace::Nose::Flat:
+        wing = 4.3;
+        ny -= 0.6;
+        break;
     }
-    const QColor bridge = scaled(m_spec.skin, 70);
+    const QColor bridge = scaled(m_face.skin, 70);
     painter.setPen(Qt::NoPen);
     painter.setBrush(shadow());
     painter.drawEllipse(QPointF(cx + 0.6, ny + 1.3), wing * 0.7, 0.8);
-    if (m_spec.nose == FaceSpec::Nose::Broken) {
+    if (m_face.nose == BoxerFace::Nose::Broken) {
         // Set crooked after a break: the bridge kinks to one side.
         QPainterPath line(QPointF(cx + 1.0, g.eyeY + 1.2));
         line.lineTo(cx - 0.7, g.eyeY + 4.6);
         line.lineTo(cx + 1.6, ny - 2.4);
         line.lineTo(cx + wing - 0.4, ny - 1.4);
         stroke(painter, line, bridge, 0.7);
-    } else if (m_spec.nose == FaceSpec::Nose::Flat) {
-        stroke(painter, curve({cx + 1.8, ny - 4.2}, {cx + 2.6, ny - 2.6}, {cx + wing - 0.6, ny - 1.6}), bridge, 0.7);
+    } else if (m_face.nose == BoxerFace::Nose::Flat) {
+        stroke(painter, curve({cx + 1.8, ny - 4.2}, {cx + 2.6, ny - 2.6}, {cx + wing - 0.6, ny - 1.6}),
+               bridge, 0.7);
     } else {
-        stroke(painter, curve({cx + 1.3, g.eyeY + 1.5}, {cx + 2.2, ny - 4}, {cx + wing - 0.6, ny - 1.6}), bridge, 0.7);
+        stroke(painter, curve({cx + 1.3, g.eyeY + 1.5}, {cx + 2.2, ny - 4}, {cx + wing - 0.6, ny - 1.6}),
+               bridge, 0.7);
     }
     for (int side : {-1, 1}) {
         stroke(painter,
@@ -303,38 +328,40 @@ void FacePainter::drawNose(QPainter &painter) const
                      {cx + side * (wing - 1.3), ny + 0.5}),
                ink(), 0.75);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(scaled(m_spec.skin, 45));
+        painter.setBrush(scaled(m_face.skin, 45));
         painter.drawEllipse(QPointF(cx + side * (wing - 1.9), ny + 0.15), 0.85, 0.5);
     }
     stroke(painter, curve({cx - wing + 1.6, ny + 0.7}, {cx, ny + 1.4}, {cx + wing - 1.6, ny + 0.7}),
-           mixed(m_spec.skin, ink(), 40), 0.5);
+           mixed(m_face.skin, ink(), 40), 0.5);
 }
 
 void FacePainter::drawMouth(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
     const double cx = g.cx;
-    const double m = m_spec.mouthHalf;
+    const double m = m_face.mouthHalf;
     const double my = g.mouthY;
     const QColor lip = shadow();
-    switch (m_spec.mouth) {
-    case FaceSpec::Mouth::Flat:
+    switch (m_face.mouth) {
+    case BoxerFace::Mouth::Flat:
         stroke(painter, curve({cx - m, my}, {cx, my + 0.7}, {cx + m, my}), ink(), 0.9);
         stroke(painter, curve({cx - m * 0.5, my + 2.3}, {cx, my + 3.0}, {cx + m * 0.5, my + 2.3}), lip, 0.7);
         break;
-    case FaceSpec::Mouth::Frown:
+    case BoxerFace::Mouth::Frown:
         stroke(painter, curve({cx - m, my + 1.3}, {cx, my - 1.1}, {cx + m, my + 1.3}), ink(), 0.9);
-        stroke(painter, curve({cx - m * 0.45, my + 2.6}, {cx, my + 3.0}, {cx + m * 0.45, my + 2.6}), lip, 0.7);
+        stroke(painter, curve({cx - m * 0.45, my + 2.6}, {cx, my + 3.0}, {cx + m * 0.45, my + 2.6}), lip,
+               0.7);
         break;
-    case FaceSpec::Mouth::Smirk:
+    case BoxerFace::Mouth::Smirk:
         stroke(painter, curve({cx - m, my + 0.4}, {cx + 0.5, my + 1.0}, {cx + m, my - 1.6}), ink(), 0.9);
-        stroke(painter, curve({cx + m + 0.4, my - 2.6}, {cx + m + 1.1, my - 1.6}, {cx + m + 0.8, my - 0.6}), lip,
-               0.6);
-        stroke(painter, curve({cx - m * 0.45, my + 2.4}, {cx, my + 3.0}, {cx + m * 0.45, my + 2.2}), lip, 0.7);
+        stroke(painter, curve({cx + m + 0.4, my - 2.6}, {cx + m + 1.1, my - 1.6}, {cx + m + 0.8, my - 0.6}),
+               lip, 0.6);
+        stroke(painter, curve({cx - m * 0.45, my + 2.4}, {cx, my + 3.0}, {cx + m * 0.45, my + 2.2}), lip,
+               0.7);
         break;
-    case FaceSpec::Mouth::Grin:
-    case FaceSpec::Mouth::MouthGuard: {
-        const bool guard = m_spec.mouth == FaceSpec::Mouth::MouthGuard;
+    case BoxerFace::Mouth::Grin:
+    case BoxerFace::Mouth::MouthGuard: {
+        const bool guard = m_face.mouth == BoxerFace::Mouth::MouthGuard;
         const double depth = guard ? 4.2 : 6.0;
         QPainterPath open(QPointF(cx - m, my - 1.2));
         open.quadTo(cx, my + 0.6, cx + m, my - 1.2);
@@ -344,9 +371,10 @@ void FacePainter::drawMouth(QPainter &painter) const
         painter.setClipPath(open);
         if (guard) {
             // A gum shield fills the mouth.
-            const QColor shield = mixed(m_spec.headwearColour, Qt::white, 35);
+            const QColor shield = mixed(m_face.headwearColour, Qt::white, 35);
             painter.fillRect(QRectF(cx - m, my - 3, 2 * m, 3.9), shield);
-            stroke(painter, curve({cx - m, my - 0.2}, {cx, my + 1.4}, {cx + m, my - 0.2}), scaled(shield, 75), 0.5);
+            stroke(painter, curve({cx - m, my - 0.2}, {cx, my + 1.4}, {cx + m, my - 0.2}), scaled(shield, 75),
+                   0.5);
         } else {
             painter.fillRect(QRectF(cx - m, my - 3, 2 * m, 3.7), QColor(0xFB, 0xF8, 0xF0));
             painter.setPen(QPen(QColor(0xB8, 0xB0, 0xA8), 0.35));
@@ -360,7 +388,7 @@ void FacePainter::drawMouth(QPainter &painter) const
         fillAndOutline(painter, open, Qt::NoBrush, 0.9);
         break;
     }
-    case FaceSpec::Mouth::Clenched: {
+    case BoxerFace::Mouth::Clenched: {
         QPainterPath teeth;
         teeth.addRoundedRect(QRectF(cx - m, my - 1.4, 2 * m, 3.0), 1.2, 1.2);
         fillAndOutline(painter, teeth, QColor(0xFB, 0xF8, 0xF0), 0.8);
@@ -368,7 +396,8 @@ void FacePainter::drawMouth(QPainter &painter) const
         painter.drawLine(QPointF(cx - m + 0.6, my + 0.1), QPointF(cx + m - 0.6, my + 0.1));
         for (int k = -2; k <= 2; ++k)
             painter.drawLine(QPointF(cx + k * 2.2, my - 1.2), QPointF(cx + k * 2.2, my + 1.4));
-        stroke(painter, curve({cx - m * 0.45, my + 3.0}, {cx, my + 3.6}, {cx + m * 0.45, my + 3.0}), lip, 0.7);
+        stroke(painter, curve({cx - m * 0.45, my + 3.0}, {cx, my + 3.6}, {cx + m * 0.45, my + 3.0}), lip,
+               0.7);
         break;
     }
     }
@@ -377,12 +406,12 @@ void FacePainter::drawMouth(QPainter &painter) const
 void FacePainter::drawFacialHair(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
-    const FaceSpec::Shape &s = g.shape;
+    const BoxerFace::Shape &s = g.shape;
     const double cx = g.cx;
-    const double m = m_spec.mouthHalf;
+    const double m = m_face.mouthHalf;
     const double my = g.mouthY;
     const double ny = g.noseY;
-    const QColor hair = m_spec.hairColour;
+    const QColor hair = m_face.hairColour;
 
     auto moustache = [&](double top, double tipX, double tipY, double bottom) {
         QPainterPath path(QPointF(cx, top));
@@ -400,18 +429,27 @@ void FacePainter::drawFacialHair(QPainter &painter) const
         fillAndOutline(painter, path, hair, 0.5);
     };
 
-    switch (m_spec.beard) {
-    case FaceSpec::Beard::None:
-    case FaceSpec::Beard::Stubble: break;
-    case FaceSpec::Beard::Moustache: moustache(ny + 1.7, m + 1.2, my + 0.6, my - 0.9); break;
-    case FaceSpec::Beard::ThinMoustache: moustache(my - 2.7, m + 0.4, my - 0.5, my - 1.3); break;
-    case FaceSpec::Beard::FullMoustache: moustache(ny + 1.2, m + 1.6, my + 3.2, my - 0.2); break;
-    case FaceSpec::Beard::Goatee: goatee(m * 0.6, s.chinY + 1.0); break;
-    case FaceSpec::Beard::MoustacheAndGoatee:
+    switch (m_face.beard) {
+    case BoxerFace::Beard::None:
+    case BoxerFace::Beard::Stubble:
+        break;
+    case BoxerFace::Beard::Moustache:
+        moustache(ny + 1.7, m + 1.2, my + 0.6, my - 0.9);
+        break;
+    case BoxerFace::Beard::ThinMoustache:
+        moustache(my - 2.7, m + 0.4, my - 0.5, my - 1.3);
+        break;
+    case BoxerFace::Beard::FullMoustache:
+        moustache(ny + 1.2, m + 1.6, my + 3.2, my - 0.2);
+        break;
+    case BoxerFace::Beard::Goatee:
+        goatee(m * 0.6, s.chinY + 1.0);
+        break;
+    case BoxerFace::Beard::MoustacheAndGoatee:
         moustache(ny + 1.8, m + 2.0, my + 3.6, my - 0.8);
         goatee(2.4, s.chinY + 4.5);
         break;
-    case FaceSpec::Beard::CircleBeard: {
+    case BoxerFace::Beard::CircleBeard: {
         moustache(ny + 1.7, m + 1.0, my + 0.8, my - 0.8);
         QPainterPath ring(QPointF(cx - m - 1.0, my - 0.6));
         ring.quadTo(cx - m - 1.4, s.chinY + 0.5, cx, s.chinY + 1.2);
@@ -425,7 +463,7 @@ void FacePainter::drawFacialHair(QPainter &painter) const
     }
     }
 
-    if (m_spec.sideburns) {
+    if (m_face.sideburns) {
         painter.save();
         painter.setClipPath(g.head);
         painter.setPen(Qt::NoPen);
@@ -433,8 +471,10 @@ void FacePainter::drawFacialHair(QPainter &painter) const
         for (int side : {-1, 1}) {
             const double outerX = cx + side * (s.cheekHalf + 1);
             const double innerX = cx + side * (s.templeHalf - 2.4);
-            painter.drawPolygon(QPolygonF({{innerX, g.hairline + 4}, {outerX, g.hairline + 4},
-                                           {outerX, s.cheekY + 2.5}, {innerX + side * 0.8, s.cheekY + 2.5}}));
+            painter.drawPolygon(QPolygonF({{innerX, g.hairline + 4},
+                                           {outerX, g.hairline + 4},
+                                           {outerX, s.cheekY + 2.5},
+                                           {innerX + side * 0.8, s.cheekY + 2.5}}));
         }
         painter.restore();
         fillAndOutline(painter, g.head, Qt::NoBrush, 1.0);
@@ -444,14 +484,14 @@ void FacePainter::drawFacialHair(QPainter &painter) const
 void FacePainter::drawMarks(QPainter &painter) const
 {
     const FaceGeometry &g = m_geometry;
-    const QColor scar = mixed(m_spec.skin, QColor(0xE0, 0x9A, 0x9A), 55);
-    for (const QLineF &line : m_spec.scars) {
+    const QColor scar = mixed(m_face.skin, QColor(0xE0, 0x9A, 0x9A), 55);
+    for (const QLineF &line : m_face.scars) {
         painter.setPen(roundPen(scar, 1.3));
         painter.drawLine(line);
         painter.setPen(roundPen(scaled(scar, 78), 0.45));
         painter.drawLine(line);
     }
-    if (m_spec.plaster) {
+    if (m_face.plaster) {
         painter.save();
         painter.translate(g.cx, g.eyeY + 3.4);
         painter.rotate(-12);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "BoxerFace.h"
 #include "FaceGeometry.h"
-#include "FaceSpec.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,7 +14,7 @@ public:
     static constexpr int Width = 73;
     static constexpr int Height = 70;
 
-    explicit FacePainter(const FaceSpec &spec);
+    explicit FacePainter(const BoxerFace &face);
 
     // The finished picture, Width × Height.
     QImage paint() const;
@@ -34,6 +34,6 @@ private:
 
     QColor shadow() const;
 
-    const FaceSpec &m_spec;
+    const BoxerFace &m_face;
     FaceGeometry m_geometry;
 };

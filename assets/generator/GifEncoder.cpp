@@ -78,8 +78,7 @@ std::pair<Box, Box> split(Box box)
     for (size_t i = 0; i + 1 < order.size(); ++i) {
         running += box.weights[order[i]];
         cut = i + 1;
-        if (running * 2 >= total)
-            break;
+        if (running * 2 >= total) break;
     }
     Box low;
     Box high;
@@ -124,8 +123,7 @@ Palette buildPalette(const QImage &image)
             size_t widest = boxes.size();
             qint64 widestScore = 0;
             for (size_t i = 0; i < boxes.size(); ++i) {
-                if (boxes[i].colours.size() < 2)
-                    continue;
+                if (boxes[i].colours.size() < 2) continue;
                 qint64 weight = 0;
                 for (int w : boxes[i].weights)
                     weight += w;
@@ -135,8 +133,7 @@ Palette buildPalette(const QImage &image)
                     widestScore = score;
                 }
             }
-            if (widest == boxes.size())
-                break;
+            if (widest == boxes.size()) break;
             auto halves = split(std::move(boxes[widest]));
             boxes[widest] = std::move(halves.first);
             boxes.push_back(std::move(halves.second));
@@ -183,8 +180,7 @@ public:
     }
     QByteArray finish()
     {
-        if (m_bitCount > 0)
-            m_bytes.append(char(m_bits & 0xFF));
+        if (m_bitCount > 0) m_bytes.append(char(m_bits & 0xFF));
         m_bits = 0;
         m_bitCount = 0;
         return m_bytes;
@@ -219,8 +215,7 @@ QByteArray lzwCompress(const std::vector<quint8> &indices, int minCodeSize)
         dictionary.insert(key, nextCode);
         // The decoder learns each code one step later, so the width grows once the code just
         // added no longer fits.
-        if (nextCode == (1 << codeSize) && codeSize < 12)
-            ++codeSize;
+        if (nextCode == (1 << codeSize) && codeSize < 12) ++codeSize;
         ++nextCode;
         if (nextCode > MaxCode) {
             writer.write(clearCode, codeSize);

@@ -5,7 +5,7 @@
 using Colours::ink;
 using Colours::mixed;
 using Colours::scaled;
-using Hair = FaceSpec::Hair;
+using Hair = BoxerFace::Hair;
 
 namespace {
 
@@ -41,19 +41,19 @@ QPainterPath circle(QPointF centre, double radius)
 
 } // namespace
 
-HairPainter::HairPainter(QPainter &painter, const FaceSpec &spec, const FaceGeometry &geometry)
-    : m_painter(painter), m_spec(spec), m_g(geometry), m_sideY(geometry.eyeY - 5.5)
+HairPainter::HairPainter(QPainter &painter, const BoxerFace &face, const FaceGeometry &geometry)
+    : m_painter(painter), m_face(face), m_g(geometry), m_sideY(geometry.eyeY - 5.5)
 {
 }
 
 QColor HairPainter::lighter(int percent) const
 {
-    return mixed(m_spec.hairColour, Qt::white, percent);
+    return mixed(m_face.hairColour, Qt::white, percent);
 }
 
 QColor HairPainter::darker(int percent) const
 {
-    return scaled(m_spec.hairColour, 100 - percent);
+    return scaled(m_face.hairColour, 100 - percent);
 }
 
 QPainterPath HairPainter::cap(double grow, double y, double corner) const
@@ -79,8 +79,8 @@ void HairPainter::strands(const QPainterPath &clip, const std::vector<QLineF> &l
     m_painter.restore();
 }
 
-void HairPainter::glints(const QPainterPath &clip, const std::vector<QPainterPath> &curves, const QColor &colour,
-                         double width) const
+void HairPainter::glints(const QPainterPath &clip, const std::vector<QPainterPath> &curves,
+                         const QColor &colour, double width) const
 {
     m_painter.save();
     m_painter.setClipPath(clip);
@@ -95,14 +95,16 @@ void HairPainter::paintBehind() const
 {
     const double cx = m_g.cx;
     const double top = m_g.shape.top;
-    const QColor hair = m_spec.hairColour;
-    if (m_spec.hair == Hair::Topknot) {
+    const QColor hair = m_face.hairColour;
+    if (m_face.hair == Hair::Topknot) {
         const QPainterPath bun = circle({cx, top - 3.6}, 5.0);
         fill(bun, hair);
-        strands(bun, {QLineF(cx - 3.5, top - 5.5, cx + 1.0, top - 7.5), QLineF(cx - 2.0, top - 2.5, cx + 3.5, top - 5.0)},
+        strands(bun,
+                {QLineF(cx - 3.5, top - 5.5, cx + 1.0, top - 7.5),
+                 QLineF(cx - 2.0, top - 2.5, cx + 3.5, top - 5.0)},
                 lighter(25), 0.5);
     }
-    if (m_spec.hair == Hair::Dreadlocks) {
+    if (m_face.hair == Hair::Dreadlocks) {
         // Locks fall from the crown past both cheeks to the shoulders.
         std::vector<QPainterPath> locks;
         for (int side : {-1, 1}) {
@@ -123,7 +125,7 @@ void HairPainter::paintBehind() const
             m_painter.drawPath(lock);
         }
     }
-    if (m_spec.headwear == FaceSpec::Headwear::Mongkol) {
+    if (m_face.headwear == BoxerFace::Headwear::Mongkol) {
         // The tail of the sacred headband stands up behind the crown.
         QPainterPath tail(QPointF(cx - 2.5, top + 4));
         tail.quadTo(cx + 0.5, top - 4, cx + 8.0, top - 8.5);
@@ -141,21 +143,21 @@ void HairPainter::paintOver() const
     const double top = m_g.shape.top;
     const double hairline = m_g.hairline;
     const double temple = m_g.shape.templeHalf;
-    const QColor hair = m_spec.hairColour;
+    const QColor hair = m_face.hairColour;
 
-    switch (m_spec.hair) {
+    switch (m_face.hair) {
     case Hair::Bald: {
         m_painter.save();
         m_painter.setClipPath(m_g.head);
         m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(scaled(m_spec.skin, 112));
+        m_painter.setBrush(scaled(m_face.skin, 112));
         m_painter.drawEllipse(QPointF(cx - 6, top + 4.5), 3.6, 1.7);
         m_painter.restore();
         break;
     }
     case Hair::Buzz: {
         const QPainterPath shaved = cap(0.3, hairline, 0.6);
-        fill(shaved, mixed(m_spec.skin, hair, 62), 0);
+        fill(shaved, mixed(m_face.skin, hair, 62), 0);
         m_painter.save();
         m_painter.setClipPath(shaved);
         fill(m_g.headOutline(0.3), Qt::NoBrush, 1.0);
@@ -194,13 +196,18 @@ void HairPainter::paintOver() const
         const QPainterPath parted = cap(2.0, hairline).united(sweep.intersected(m_g.headOutline(2.0)));
         fill(parted, hair);
         strands(parted,
-                {QLineF(cx - 7.5, top - 0.5, cx - 9.5, hairline - 1.5), QLineF(cx - 3, top + 1, cx + 8, hairline - 0.5),
+                {QLineF(cx - 7.5, top - 0.5, cx - 9.5, hairline - 1.5),
+                 QLineF(cx - 3, top + 1, cx + 8, hairline - 0.5),
                  QLineF(cx + 1, top + 0.5, cx + 12, hairline + 0.5)},
                 lighter(30), 0.55);
         break;
     }
-    case Hair::Spiky: paintSpikes(); break;
-    case Hair::Mohawk: paintMohawk(); break;
+    case Hair::Spiky:
+        paintSpikes();
+        break;
+    case Hair::Mohawk:
+        paintMohawk();
+        break;
     case Hair::ShortAfro: {
         const QPainterPath afro = cap(3.4, hairline, 0.95);
         fill(afro, hair);
@@ -214,7 +221,9 @@ void HairPainter::paintOver() const
         strands(afro, dots, lighter(18), 0.55);
         break;
     }
-    case Hair::PunchPerm: paintCurls(2.0, 2.0, 11.0, true); break;
+    case Hair::PunchPerm:
+        paintCurls(2.0, 2.0, 11.0, true);
+        break;
     case Hair::Wavy: {
         paintCurls(2.0, 3.8, 30.0, false);
         QPainterPath wave(QPointF(cx - 4, hairline - 1.5));
@@ -229,7 +238,9 @@ void HairPainter::paintOver() const
                lighter(32), 0.7);
         break;
     }
-    case Hair::Receding: paintReceding(); break;
+    case Hair::Receding:
+        paintReceding();
+        break;
     case Hair::SlickedBack: {
         const QPainterPath peak = polygonPath(
             QPolygonF({{cx - 3.5, hairline - 0.5}, {cx, hairline + 2.6}, {cx + 3.5, hairline - 0.5}}));
@@ -250,15 +261,15 @@ void HairPainter::paintOver() const
         const QPainterPath back = cap(1.2, hairline, 0.5);
         fill(back, hair);
         m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(scaled(m_spec.skin, 80));
+        m_painter.setBrush(scaled(m_face.skin, 80));
         m_painter.drawEllipse(QPointF(cx + 2, hairline + 2.0), temple * 0.7, 2.0);
         fill(roll, hair);
         glints(roll,
                {curve({cx - 11, hairline - 5}, {cx, hairline - 12.5}, {cx + 13, hairline - 5.5}),
                 curve({cx - 9, hairline - 1}, {cx + 2, hairline - 6}, {cx + 13, hairline - 2})},
                lighter(40), 0.9);
-        glints(roll, {curve({cx - 12, hairline - 3}, {cx + 1, hairline - 9}, {cx + 14, hairline - 3.5})}, darker(45),
-               0.45);
+        glints(roll, {curve({cx - 12, hairline - 3}, {cx + 1, hairline - 9}, {cx + 14, hairline - 3.5})},
+               darker(45), 0.45);
         break;
     }
     case Hair::Topknot: {
@@ -308,7 +319,8 @@ void HairPainter::paintOver() const
         const QPainterPath mop = cap(2.2, hairline).united(bangs);
         fill(mop, hair);
         strands(mop,
-                {QLineF(cx - 6.5, b - 1.5, cx - 4.5, hairline - 3), QLineF(cx + 0.5, b - 1.2, cx + 1.5, hairline - 3),
+                {QLineF(cx - 6.5, b - 1.5, cx - 4.5, hairline - 3),
+                 QLineF(cx + 0.5, b - 1.2, cx + 1.5, hairline - 3),
                  QLineF(cx + 7, b - 1.8, cx + 6, hairline - 3), QLineF(cx - 12, b - 4, cx - 9, hairline - 2)},
                 lighter(22), 0.5);
         break;
@@ -348,16 +360,17 @@ void HairPainter::paintSpikes() const
         spiky = spiky.united(polygonPath(QPolygonF(
             {{cx + x, hairline - 2.5}, {cx + x + 3.8, hairline + 4.2}, {cx + x + 5.5, hairline - 2.5}})));
     }
-    fill(spiky, m_spec.hairColour);
-    if (m_spec.streakColour.isValid()) {
+    fill(spiky, m_face.hairColour);
+    if (m_face.streakColour.isValid()) {
         // Dyed stripes, the way a tiger wears them.
         std::vector<QLineF> stripes;
         for (int k = -2; k <= 2; ++k)
-            stripes.emplace_back(cx + k * 7.0 - 2.0, m_g.shape.top - 3, cx + k * 7.0 + 1.5, m_g.shape.top + 6.5);
+            stripes.emplace_back(cx + k * 7.0 - 2.0, m_g.shape.top - 3, cx + k * 7.0 + 1.5,
+                                 m_g.shape.top + 6.5);
         for (int side : {-1, 1})
-            stripes.emplace_back(cx + side * (m_g.shape.templeHalf - 1), hairline - 5, cx + side * (m_g.shape.templeHalf + 3),
-                                 hairline - 3);
-        strands(spiky, stripes, m_spec.streakColour, 2.2);
+            stripes.emplace_back(cx + side * (m_g.shape.templeHalf - 1), hairline - 5,
+                                 cx + side * (m_g.shape.templeHalf + 3), hairline - 3);
+        strands(spiky, stripes, m_face.streakColour, 2.2);
         fill(spiky, Qt::NoBrush);
     }
 }
@@ -368,7 +381,7 @@ void HairPainter::paintMohawk() const
     const double top = m_g.shape.top;
     const double hairline = m_g.hairline;
     const QPainterPath shaved = cap(0.3, hairline, 0.6);
-    fill(shaved, mixed(m_spec.skin, m_spec.hairColour, 40), 0);
+    fill(shaved, mixed(m_face.skin, m_face.hairColour, 40), 0);
     m_painter.save();
     m_painter.setClipPath(shaved);
     fill(m_g.headOutline(0.3), Qt::NoBrush, 1.0);
@@ -385,8 +398,9 @@ void HairPainter::paintMohawk() const
     crest.lineTo(cx + 4.8, hairline + 0.5);
     crest.quadTo(cx, hairline + 2.5, cx - 4.5, hairline + 0.5);
     crest.closeSubpath();
-    fill(crest, m_spec.hairColour);
-    strands(crest, {QLineF(cx - 2, hairline, cx - 2.5, top - 5), QLineF(cx + 1.5, hairline, cx + 1.8, top - 6)},
+    fill(crest, m_face.hairColour);
+    strands(crest,
+            {QLineF(cx - 2, hairline, cx - 2.5, top - 5), QLineF(cx + 1.5, hairline, cx + 1.8, top - 6)},
             lighter(30), 0.55);
 }
 
@@ -400,9 +414,8 @@ void HairPainter::paintCurls(double grow, double radius, double step, bool curle
     for (int k = -4; k <= 4; ++k)
         curls = curls.united(circle({cx + k * 3.4, hairline + 0.8}, radius * 0.85));
     curls = curls.intersected(m_g.aboveHairline(hairline + 2.5, m_sideY, 0.3));
-    fill(curls.simplified(), m_spec.hairColour, 0.8);
-    if (!curled)
-        return;
+    fill(curls.simplified(), m_face.hairColour, 0.8);
+    if (!curled) return;
 
     m_painter.save();
     m_painter.setClipPath(curls);
@@ -424,37 +437,54 @@ void HairPainter::paintReceding() const
     const double top = m_g.shape.top;
     const double temple = m_g.shape.templeHalf;
     std::vector<QPointF> points{
-        {cx - 45, -20},           {cx + 45, -20},           {cx + 45, m_sideY},     {cx + temple - 2, m_sideY},
-        {cx + temple - 1.5, top + 9}, {cx + 6, top + 2.4}, {cx + 2.5, top + 4.6}, {cx, top + 5.4},
-        {cx - 2.5, top + 4.6},    {cx - 6, top + 2.4},      {cx - temple + 1.5, top + 9}, {cx - temple + 2, m_sideY},
+        {cx - 45, -20},
+        {cx + 45, -20},
+        {cx + 45, m_sideY},
+        {cx + temple - 2, m_sideY},
+        {cx + temple - 1.5, top + 9},
+        {cx + 6, top + 2.4},
+        {cx + 2.5, top + 4.6},
+        {cx, top + 5.4},
+        {cx - 2.5, top + 4.6},
+        {cx - 6, top + 2.4},
+        {cx - temple + 1.5, top + 9},
+        {cx - temple + 2, m_sideY},
         {cx - 45, m_sideY},
     };
     std::vector<double> tightness{1, 1, 1, 1, 0.4, 0.2, 0, 0, 0, 0.2, 0.4, 1, 1};
     const QPainterPath thinning = m_g.headOutline(1.0).intersected(smoothClosedPath(points, tightness));
-    fill(thinning, m_spec.hairColour);
-    if (m_spec.streakColour.isValid()) {
+    fill(thinning, m_face.hairColour);
+    if (m_face.streakColour.isValid()) {
         // Grey has come in at the temples first.
         m_painter.save();
         m_painter.setClipPath(thinning);
         m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(mixed(m_spec.hairColour, m_spec.streakColour, 65));
+        m_painter.setBrush(mixed(m_face.hairColour, m_face.streakColour, 65));
         m_painter.drawRect(QRectF(0, 0, cx - temple + 5, 70));
         m_painter.drawRect(QRectF(cx + temple - 5, 0, 40, 70));
         m_painter.restore();
         fill(thinning, Qt::NoBrush);
     }
     strands(thinning,
-            {QLineF(cx - temple, m_sideY - 3, cx - temple + 3, top + 6), QLineF(cx + temple, m_sideY - 3, cx + temple - 3, top + 6)},
+            {QLineF(cx - temple, m_sideY - 3, cx - temple + 3, top + 6),
+             QLineF(cx + temple, m_sideY - 3, cx + temple - 3, top + 6)},
             lighter(30), 0.45);
 }
 
 void HairPainter::paintHeadwear() const
 {
-    switch (m_spec.headwear) {
-    case FaceSpec::Headwear::None: break;
-    case FaceSpec::Headwear::Headgear: paintHeadgear(); break;
-    case FaceSpec::Headwear::Mongkol: paintBand(m_g.hairline + 1.0, 4.2, true); break;
-    case FaceSpec::Headwear::Headband: paintBand(m_g.browY - 6.5, 3.2, false); break;
+    switch (m_face.headwear) {
+    case BoxerFace::Headwear::None:
+        break;
+    case BoxerFace::Headwear::Headgear:
+        paintHeadgear();
+        break;
+    case BoxerFace::Headwear::Mongkol:
+        paintBand(m_g.hairline + 1.0, 4.2, true);
+        break;
+    case BoxerFace::Headwear::Headband:
+        paintBand(m_g.browY - 6.5, 3.2, false);
+        break;
     }
 }
 
@@ -467,7 +497,7 @@ void HairPainter::paintBand(double top, double thickness, bool twisted) const
     band.lineTo(cx + reach - 0.2, top + 3.5 + thickness);
     band.quadTo(cx, top - 2.5 + thickness, cx - reach + 0.2, top + 3.5 + thickness);
     band.closeSubpath();
-    const QColor cloth = twisted ? QColor(0xF4, 0xEF, 0xE6) : m_spec.headwearColour;
+    const QColor cloth = twisted ? QColor(0xF4, 0xEF, 0xE6) : m_face.headwearColour;
     if (!twisted) {
         // The knot's two tails flutter out on one side.
         for (double drop : {5.5, 9.0}) {
@@ -492,16 +522,17 @@ void HairPainter::paintBand(double top, double thickness, bool twisted) const
         strands(band, blue, QColor(0x2A, 0x3F, 0x9A), 0.6);
         fill(band, Qt::NoBrush);
     } else {
-        strands(band, {QLineF(cx - reach, top + 3.5 + thickness * 0.5, cx + reach, top + 3.5 + thickness * 0.5)},
+        strands(band,
+                {QLineF(cx - reach, top + 3.5 + thickness * 0.5, cx + reach, top + 3.5 + thickness * 0.5)},
                 scaled(cloth, 80), 0.4);
     }
 }
 
 void HairPainter::paintHeadgear() const
 {
-    const FaceSpec::Shape &s = m_g.shape;
+    const BoxerFace::Shape &s = m_g.shape;
     const double cx = m_g.cx;
-    const QColor gear = m_spec.headwearColour;
+    const QColor gear = m_face.headwearColour;
     const double openHalf = m_g.eyeGap + 4.6;
 
     // The chin strap runs under the jaw from one cheek pad to the other.
@@ -537,8 +568,9 @@ void HairPainter::paintHeadgear() const
         {cx - openHalf - 0.5, m_g.eyeY + 3},
         {cx - openHalf + 1.5, m_g.browY - 3.6},
     };
-    const QPainterPath shell = smoothClosedPath(outer, {0, 0, 0, 0, 0.5, 0.3, 0.3, 0.5, 0, 0, 0})
-                                   .subtracted(smoothClosedPath(opening, {0, 0.2, 0, 0, 0.3, 0.3, 0, 0, 0.2}));
+    const QPainterPath shell =
+        smoothClosedPath(outer, {0, 0, 0, 0, 0.5, 0.3, 0.3, 0.5, 0, 0, 0})
+            .subtracted(smoothClosedPath(opening, {0, 0.2, 0, 0, 0.3, 0.3, 0, 0, 0.2}));
     fill(shell, gear, 0);
     m_painter.save();
     m_painter.setClipPath(shell);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "BoxerFace.h"
 #include "FaceGeometry.h"
-#include "FaceSpec.h"
 
 #include <QPainter>
 
@@ -9,7 +9,7 @@
 class HairPainter
 {
 public:
-    HairPainter(QPainter &painter, const FaceSpec &spec, const FaceGeometry &geometry);
+    HairPainter(QPainter &painter, const BoxerFace &face, const FaceGeometry &geometry);
 
     // What lies behind the head: long locks, a topknot, the tail of a headband.
     void paintBehind() const;
@@ -37,7 +37,7 @@ private:
     void paintBand(double top, double thickness, bool twisted) const;
 
     QPainter &m_painter;
-    const FaceSpec &m_spec;
+    const BoxerFace &m_face;
     const FaceGeometry &m_g;
     double m_sideY; // how far down the temples the hair comes
 };

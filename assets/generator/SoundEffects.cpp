@@ -36,15 +36,15 @@ void shapeEnds(std::vector<double> &samples, double attackSeconds, double releas
 
 struct ThudShape
 {
-    double seconds;         // whole length
-    double startPitch;      // Hz at the moment of impact
-    double endPitch;        // Hz the body settles to
-    double pitchFall;       // s, time constant of the pitch drop
-    double bodyDecay;       // s, time constant of the body's level
-    double slapLevel;       // level of the glove's slap against the body
-    double slapBrightness;  // Hz, low-pass corner of the slap
-    double slapDecay;       // s
-    double drive;           // soft saturation; more is rougher
+    double seconds;        // whole length
+    double startPitch;     // Hz at the moment of impact
+    double endPitch;       // Hz the body settles to
+    double pitchFall;      // s, time constant of the pitch drop
+    double bodyDecay;      // s, time constant of the body's level
+    double slapLevel;      // level of the glove's slap against the body
+    double slapBrightness; // Hz, low-pass corner of the slap
+    double slapDecay;      // s
+    double drive;          // soft saturation; more is rougher
     std::uint64_t seed;
 };
 
@@ -58,10 +58,12 @@ std::vector<double> thud(const ThudShape &shape)
     double phase = 0.0;
     for (size_t i = 0; i < samples.size(); ++i) {
         const double t = timeOf(i);
-        const double pitch = shape.endPitch + (shape.startPitch - shape.endPitch) * std::exp(-t / shape.pitchFall);
+        const double pitch =
+            shape.endPitch + (shape.startPitch - shape.endPitch) * std::exp(-t / shape.pitchFall);
         phase += 2.0 * Pi * pitch / SampleRate;
         const double body = std::sin(phase) * std::exp(-t / shape.bodyDecay);
-        const double slap = slapFilter.process(noise.next()) * shape.slapLevel * std::exp(-t / shape.slapDecay);
+        const double slap =
+            slapFilter.process(noise.next()) * shape.slapLevel * std::exp(-t / shape.slapDecay);
         samples[i] = std::tanh(shape.drive * (body + slap)) / std::tanh(shape.drive);
     }
     shapeEnds(samples, 0.0015, 0.02);
@@ -98,7 +100,8 @@ std::vector<double> ringBell()
             const double f = Fundamental * partial.ratio;
             const double level = partial.level * std::exp(-t * Ln1000 / partial.decay);
             sum += level * 0.5 *
-                   (std::sin(2.0 * Pi * (f - partial.beat / 2) * t) + std::sin(2.0 * Pi * (f + partial.beat / 2) * t));
+                   (std::sin(2.0 * Pi * (f - partial.beat / 2) * t) +
+                    std::sin(2.0 * Pi * (f + partial.beat / 2) * t));
         }
         sum += 0.35 * strikeFilter.process(noise.next()) * std::exp(-t / 0.004);
         samples[i] = sum;

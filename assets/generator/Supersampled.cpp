@@ -30,7 +30,8 @@ QImage Supersampled::result()
                 }
             }
             auto mean = [](int sum) { return (sum + Samples / 2) / Samples; };
-            out.setPixel(x, y, qRgba(mean(sums[0]), mean(sums[1]), mean(sums[2]), withAlpha ? mean(sums[3]) : 255));
+            out.setPixel(x, y,
+                         qRgba(mean(sums[0]), mean(sums[1]), mean(sums[2]), withAlpha ? mean(sums[3]) : 255));
         }
     }
     return withAlpha ? out.convertToFormat(QImage::Format_ARGB32) : out;

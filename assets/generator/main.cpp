@@ -3,8 +3,8 @@
 // the same program always writes the same bytes.
 
 #include "AppIcon.h"
+#include "BoxerFace.h"
 #include "FacePainter.h"
-#include "FaceSpec.h"
 #include "GifEncoder.h"
 #include "SoundEffects.h"
 #include "WaveEncoder.h"
@@ -49,16 +49,16 @@ bool decodesAs(const QByteArray &gif, const QImage &expected)
     return decoded == expected.convertToFormat(QImage::Format_RGB32);
 }
 
-bool writeFace(const QDir &folder, const FaceSpec &spec)
+bool writeFace(const QDir &folder, const BoxerFace &face)
 {
-    const QImage picture = FacePainter(spec).paint();
+    const QImage picture = FacePainter(face).paint();
     const QByteArray gif = encodeGif(picture);
     if (!decodesAs(gif, quantisedForGif(picture))) {
-        QTextStream(stderr) << "ringglory_assets: " << spec.fileName << " does not read back as written\n";
+        QTextStream(stderr) << "ringglory_assets: " << face.fileName << " does not read back as written\n";
         return false;
     }
-    out() << spec.fileName << '\t' << gif.size() << " bytes\t" << spec.who << '\n';
-    return save(folder, spec.fileName, gif);
+    out() << face.fileName << '\t' << gif.size() << " bytes\t" << face.who << '\n';
+    return save(folder, face.fileName, gif);
 }
 
 bool writeSound(const QDir &folder, const QString &name, std::vector<double> samples, double targetDb)
@@ -68,9 +68,10 @@ bool writeSound(const QDir &folder, const QString &name, std::vector<double> sam
     double peak = 0.0;
     for (double sample : samples)
         peak = std::max(peak, std::abs(sample));
-    out() << name << '\t' << QString::number(double(samples.size()) / SoundEffects::SampleRate, 'f', 3) << " s\t"
-          << "loudest 50 ms " << QString::number(SoundEffects::loudestWindowDb(samples), 'f', 1) << " dBFS\tpeak "
-          << QString::number(20.0 * std::log10(peak), 'f', 1) << " dBFS\n";
+    out() << name << '\t' << QString::number(double(samples.size()) / SoundEffects::SampleRate, 'f', 3)
+          << " s\t"
+          << "loudest 50 ms " << QString::number(SoundEffects::loudestWindowDb(samples), 'f', 1)
+          << " dBFS\tpeak " << QString::number(20.0 * std::log10(peak), 'f', 1) << " dBFS\n";
     return save(folder, name, encodeWave(samples, SoundEffects::SampleRate));
 }
 
@@ -79,8 +80,7 @@ bool writeIcon(const QDir &folder)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(paintAppIcon(256)))
-        return false;
+    if (!writer.write(paintAppIcon(256))) return false;
     out() << "ringglory.png\t" << buffer.data().size() << " bytes\n";
     return save(folder, QStringLiteral("ringglory.png"), buffer.data());
 }
@@ -107,8 +107,8 @@ int main(int argc, char **argv)
               writeSound(folder, QStringLiteral("punchBigHit.wav"), SoundEffects::bigHit(), -11.5) &&
               writeSound(folder, QStringLiteral("punchGuard.wav"), SoundEffects::guardedHit(), -14.5) &&
               writeSound(folder, QStringLiteral("punchNo.wav"), SoundEffects::miss(), -16.0);
-    for (const FaceSpec &spec : opponentFaces())
-        ok = ok && writeFace(folder, spec);
+    for (const BoxerFace &face : opponentFaces())
+        ok = ok && writeFace(folder, face);
     ok = ok && writeFace(folder, sparringPartnerFace()) && writeIcon(folder);
     out().flush();
     return ok ? 0 : 1;

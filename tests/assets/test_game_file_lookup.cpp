@@ -38,14 +38,15 @@ private slots:
     {
         QTest::addColumn<int>("places");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("working directory before everything") << (WorkingDirectory | BesideProgram | Installed)
-                                                             << "work";
+        QTest::newRow("working directory before everything")
+            << (WorkingDirectory | BesideProgram | Installed) << "work";
         QTest::newRow("working directory before installed") << (WorkingDirectory | Installed) << "work";
-        QTest::newRow("beside the program before installed") << (BesideProgram | Installed) << "prefix/bin/assets";
+        QTest::newRow("beside the program before installed")
+            << (BesideProgram | Installed) << "prefix/bin/assets";
         QTest::newRow("installed alone") << int(Installed) << "prefix/share/ringglory/assets";
         // A folder that bears the file's name is not the file.
-        QTest::newRow("folder of that name is passed over") << (FolderInWorkingDirectory | Installed)
-                                                            << "prefix/share/ringglory/assets";
+        QTest::newRow("folder of that name is passed over")
+            << (FolderInWorkingDirectory | Installed) << "prefix/share/ringglory/assets";
         QTest::newRow("nowhere") << 0 << QString();
     }
 
@@ -55,14 +56,10 @@ private slots:
         QFETCH(QString, expected);
         // A name no real asset has, so that the source tree's assets never answer.
         const QString name = QStringLiteral("lookupProbe.gif");
-        if (places & WorkingDirectory)
-            touch("work/" + name);
-        if (places & FolderInWorkingDirectory)
-            QVERIFY(QDir().mkpath(path("work/" + name)));
-        if (places & BesideProgram)
-            touch("prefix/bin/assets/" + name);
-        if (places & Installed)
-            touch("prefix/share/ringglory/assets/" + name);
+        if (places & WorkingDirectory) touch("work/" + name);
+        if (places & FolderInWorkingDirectory) QVERIFY(QDir().mkpath(path("work/" + name)));
+        if (places & BesideProgram) touch("prefix/bin/assets/" + name);
+        if (places & Installed) touch("prefix/share/ringglory/assets/" + name);
 
         const QString found = findGameFile(name, path("prefix/bin"));
         QCOMPARE(found, expected.isEmpty() ? QString() : path(expected + "/" + name));

@@ -51,15 +51,16 @@ private slots:
     {
         QTest::addColumn<QImage>("image");
         QTest::newRow("one pixel") << picture(1, 1, [](int, int) { return qRgb(200, 30, 40); });
-        QTest::newRow("two colours") << picture(7, 5, [](int x, int y) { return (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255); });
+        QTest::newRow("two colours") << picture(
+            7, 5, [](int x, int y) { return (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255); });
         QTest::newRow("three colours, odd table size") << picture(9, 4, [](int x, int) {
             return x % 3 == 0 ? qRgb(255, 0, 0) : x % 3 == 1 ? qRgb(0, 255, 0) : qRgb(0, 0, 255);
         });
-        QTest::newRow("256 colours, one each") << picture(16, 16, [](int x, int y) { return qRgb(x * 16, y * 16, 128); });
+        QTest::newRow("256 colours, one each")
+            << picture(16, 16, [](int x, int y) { return qRgb(x * 16, y * 16, 128); });
         QTest::newRow("code table fills and starts over") << picture(160, 160, scrambled);
-        QTest::newRow("long runs of one colour") << picture(400, 30, [](int x, int) {
-            return x < 390 ? qRgb(10, 20, 30) : qRgb(250, 240, 230);
-        });
+        QTest::newRow("long runs of one colour")
+            << picture(400, 30, [](int x, int) { return x < 390 ? qRgb(10, 20, 30) : qRgb(250, 240, 230); });
     }
 
     void readsBackExactly()

@@ -166,7 +166,8 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 colours.insert(image.pixel(x, y));
-        QVERIFY2(colours.size() >= 32, qPrintable(QStringLiteral("%1 has only %2 colours").arg(name).arg(colours.size())));
+        QVERIFY2(colours.size() >= 32,
+                 qPrintable(QStringLiteral("%1 has only %2 colours").arg(name).arg(colours.size())));
     }
 
     void everyFaceIsADifferentPicture()
@@ -176,7 +177,8 @@ private slots:
             const QImage image = QImage(QDir(AssetsDir).filePath(name)).convertToFormat(QImage::Format_RGB32);
             const QByteArray digest = QCryptographicHash::hash(
                 QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha256);
-            QVERIFY2(!seen.contains(digest), qPrintable(name + " is the same picture as " + seen.value(digest)));
+            QVERIFY2(!seen.contains(digest),
+                     qPrintable(name + " is the same picture as " + seen.value(digest)));
             seen.insert(digest, name);
         }
     }
@@ -205,7 +207,8 @@ private slots:
         int peak = 0;
         for (qint16 sample : wave.samples)
             peak = std::max(peak, std::abs(int(sample)));
-        QVERIFY2(peak < 31000, qPrintable(QStringLiteral("%1 peaks at %2: it clips or nearly").arg(name).arg(peak)));
+        QVERIFY2(peak < 31000,
+                 qPrintable(QStringLiteral("%1 peaks at %2: it clips or nearly").arg(name).arg(peak)));
         // No click where the sound starts or is cut off.
         QVERIFY(std::abs(int(wave.samples.first())) < 330);
         QVERIFY(std::abs(int(wave.samples.last())) < 330);
@@ -243,14 +246,15 @@ private slots:
         QVERIFY(prefix.isValid());
         QProcess install;
         install.start(QStringLiteral(RINGGLORY_CMAKE),
-                      {QStringLiteral("--install"), QStringLiteral(RINGGLORY_BUILD_DIR), QStringLiteral("--prefix"),
-                       prefix.path()});
+                      {QStringLiteral("--install"), QStringLiteral(RINGGLORY_BUILD_DIR),
+                       QStringLiteral("--prefix"), prefix.path()});
         QVERIFY(install.waitForFinished(60000));
         QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
 
         const QString program = prefix.filePath(QStringLiteral("bin/ringglory"));
         QVERIFY(QFileInfo(program).isExecutable());
-        const QString installedAssets = QDir::cleanPath(prefix.filePath(QStringLiteral("share/ringglory/assets")));
+        const QString installedAssets =
+            QDir::cleanPath(prefix.filePath(QStringLiteral("share/ringglory/assets")));
         QVERIFY(!QFileInfo::exists(installedAssets + QStringLiteral("/generator")));
 
         // Started from a folder with nothing in it, the installed program finds every file
@@ -260,7 +264,8 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         for (const QString &name : everyGameFile()) {
             const QString found = findGameFile(name, QFileInfo(program).absolutePath());
-            QVERIFY2(found == installedAssets + QLatin1Char('/') + name, qPrintable(name + " found at " + found));
+            QVERIFY2(found == installedAssets + QLatin1Char('/') + name,
+                     qPrintable(name + " found at " + found));
         }
         QDir::setCurrent(previous);
         // The manual comes along with whatever it holds.
