@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the game's screens as a player sees them: the real program in a
 # virtual X display, once at normal size and once at double scale (QT_SCALE_FACTOR=2),
-# started from an empty folder so that every picture and font comes from the build. Also
+# started from an empty folder so that every picture comes from what the game ships. Also
 # writes a sheet of the opponents' faces. Screenshots go to a folder outside the
 # repository, /tmp/ringglory-shots unless another is given:
 #
@@ -64,19 +64,21 @@ if [ "${1:-}" = "--session" ]; then
     exit
 fi
 
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+self=$(absolute "$0")
+out=$(mkdir -p "${1:-/tmp/ringglory-shots}" && cd "${1:-/tmp/ringglory-shots}" && pwd)
+program=${PROGRAM:+$(absolute "$PROGRAM")}
 cd "$(dirname "$0")/.."
 bash scripts/install-dependencies.sh --screenshots
-out=$(mkdir -p "${1:-/tmp/ringglory-shots}" && cd "${1:-/tmp/ringglory-shots}" && pwd)
-program=${PROGRAM:-build/ringglory}
-if [ -z "${PROGRAM:-}" ]; then
+if [ -z "$program" ]; then
     # The same build folder as scripts/play.sh; an existing one keeps its settings.
     [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build build --parallel "$(nproc)" --target ringglory >/dev/null
+    program=$PWD/build/ringglory
 fi
-program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
 for scale in 1 2; do
-    xvfb-run -a -s "-screen 0 $((1280 * scale))x$((1024 * scale))x24" bash "$0" --session "$scale" "$out" "$program"
+    xvfb-run -a -s "-screen 0 $((1280 * scale))x$((1024 * scale))x24" bash "$self" --session "$scale" "$out" "$program"
 done
 
 faces=()
