@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Ring Glory needs to build, run and test, skipping
 # those already present. Runs apt-get as root, or through sudo for another user.
+# With --screenshots also what scripts/screenshots.sh needs to drive and capture windows.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,9 @@ packages=(
     fonts-noto-cjk fonts-ipafont-gothic
     xvfb xauth
 )
+if [ "${1:-}" = "--screenshots" ]; then
+    packages+=(xdotool imagemagick)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

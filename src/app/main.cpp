@@ -1,5 +1,6 @@
 #include "app/GamePorts.h"
 #include "app/ScriptDriver.h"
+#include "platform/GameFiles.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QTextStream>
 #include <cstring>
 
@@ -56,6 +58,8 @@ int main(int argc, char **argv)
     // The title closes itself before the hub appears; the game ends the program itself.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(gothicFont(9, false));
+    if (const QString icon = findGameFile(QStringLiteral("ringglory.png")); !icon.isEmpty())
+        QApplication::setWindowIcon(QIcon(icon));
 
     if (script)
         return runScript(QString::fromLocal8Bit(script));

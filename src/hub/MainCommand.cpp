@@ -80,8 +80,9 @@ void MainCommand::buildCard(QWidget *client)
     placeTwips(m_nowDate, 2040, 120, 975, 255);
     m_nextDate = addLabel(client, QStringLiteral("lblNextDate"), {});
     setTextColour(m_nextDate, 0xFF0000);
-    // Wide enough for a three-digit countdown in the Gothic face, so the day count is never cut off.
-    placeTwips(m_nextDate, 3000, 120, 2325, 255);
+    // "次の試合まであと：10日" in a bold 9 pt Gothic is about 2000 twips wide: the label
+    // reaches to the card's right edge so that the day count is never cut off.
+    placeTwips(m_nextDate, 3000, 120, 2295, 255);
 
     addWhiteFrame(client, QStringLiteral("Shape2"), 120, 480, 5175, 1455);
     m_ranking = addLabel(client, QStringLiteral("lblRanking"), {}, 14.25);

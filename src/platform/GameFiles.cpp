@@ -5,9 +5,8 @@
 #include <QFileInfo>
 
 namespace {
-QStringList assetFolders()
+QStringList assetFolders(const QString &programDir)
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
     return {
         programDir + QStringLiteral("/assets"),
         programDir + QStringLiteral("/../share/ringglory/assets"),
@@ -18,13 +17,18 @@ QStringList assetFolders()
 
 QString findGameFile(const QString &fileName)
 {
+    return findGameFile(fileName, QCoreApplication::applicationDirPath());
+}
+
+QString findGameFile(const QString &fileName, const QString &programDir)
+{
     const QFileInfo local(QDir::current(), fileName);
     if (local.isFile())
         return local.absoluteFilePath();
-    for (const QString &folder : assetFolders()) {
+    for (const QString &folder : assetFolders(programDir)) {
         const QFileInfo shipped(QDir(folder), fileName);
         if (shipped.isFile())
-            return shipped.absoluteFilePath();
+            return QDir::cleanPath(shipped.absoluteFilePath());
     }
     return {};
 }
