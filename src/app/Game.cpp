@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "hub/MainCommand.h"
+#include "match/Spar.h"
 #include "platform/Transcript.h"
 #include "title/frmMain.h"
 
@@ -39,9 +40,30 @@ MainCommand &Game::hub()
     return *m_hub;
 }
 
-ActivityScreen *Game::activityScreen(Activity)
+Spar &Game::spar()
 {
-    return nullptr;
+    if (!m_spar) {
+        m_spar = std::make_unique<Spar>(*this);
+        registerForm(m_spar.get());
+    }
+    return *m_spar;
+}
+
+void Game::openEnding()
+{
+    // The ending screen takes over here.
+    end();
+}
+
+ActivityScreen *Game::activityScreen(Activity activity)
+{
+    switch (activity) {
+    case ActivitySparring:
+    case ActivityBout:
+        return &spar();
+    default:
+        return nullptr;
+    }
 }
 
 QList<QWidget *> Game::forms() const

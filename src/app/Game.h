@@ -16,6 +16,7 @@
 
 class ActivityScreen;
 class MainCommand;
+class Spar;
 class Transcript;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
@@ -57,6 +58,10 @@ public:
     frmMain &openTitle();
     // The hub, created on first use.
     MainCommand &hub();
+    // The fight screen, created on first use.
+    Spar &spar();
+    // Hands the career over to the ending screen after the last champion is beaten.
+    void openEnding();
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -84,4 +89,5 @@ private:
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
     std::unique_ptr<MainCommand> m_hub;
+    std::unique_ptr<Spar> m_spar;
 };
