@@ -41,7 +41,9 @@ private slots:
         QVERIFY(fixture.sound->played().isEmpty());
         fixture.game->scheduler().advance(100);
         QCOMPARE(fixture.game->scheduler().now(), Round);
-        QCOMPARE(text(spar, QStringLiteral("TimerWatch")), QStringLiteral("0:00"));
+        // The 180th tick reaches 0:00 and rings the bell, which puts the interval's 1:00 up.
+        QCOMPARE(fixture.state().varClockMin, 1);
+        QCOMPARE(text(spar, QStringLiteral("TimerWatch")), QStringLiteral("1:00"));
         QCOMPARE(fixture.sound->played(), QStringList{QStringLiteral("gong.wav")});
     }
 
