@@ -80,6 +80,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    // The fight window stays open until the match ends; its close box does nothing.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // SparSetup.cpp

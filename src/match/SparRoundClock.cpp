@@ -45,7 +45,9 @@ void Spar::WatchCount_Timer()
 
     m_game.sound().play(QStringLiteral("gong.wav"));
     const bool bout = state.varSparMode == SparModeBout;
-    if (bout && state.varNowRound == state.varKaisen.toInt()) {
+    // A bout whose number of rounds is out of range (a damaged save) ends at this bell too,
+    // rather than running its clock below 0:00 for ever.
+    if (bout && state.varNowRound >= state.varKaisen.toInt()) {
         m_watchCount.setEnabled(false);
         m_timerEnemyAction.setEnabled(false);
         m_downCountTimer.setEnabled(false);

@@ -7,6 +7,7 @@
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
+#include <QCloseEvent>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPixmap>
@@ -299,6 +300,12 @@ void Spar::subOriginal()
     m_watchCount.setEnabled(true);
     m_timerEnemyAction.setEnabled(true);
     m_downCountTimer.setEnabled(false);
+}
+
+void Spar::closeEvent(QCloseEvent *event)
+{
+    // Closing would hide the only window while the clock and the opponent run on.
+    event->ignore();
 }
 
 void Spar::holdActivity()

@@ -206,6 +206,19 @@ private slots:
         QVERIFY(spar.TimerEnemyAction().isRunning());
     }
 
+    // A damaged number of rounds must not let the clock run below 0:00.
+    void boutWithNoValidRoundCountEndsAtTheFirstBell()
+    {
+        GameFixture fixture(QList<double>{0.0});
+        Spar &spar = startFirstBout(fixture);
+        fixture.state().varKaisen = Cell();
+        fixture.game->scheduler().advance(Round);
+        QCOMPARE(spar.varHantei, qint16(1));
+        QCOMPARE(spar.varWinLose, 3);
+        QVERIFY(!spar.isVisible());
+        QVERIFY(!spar.WatchCount().isEnabled());
+    }
+
     void sparringEndsAtItsOnlyBell()
     {
         GameFixture fixture(QList<double>{0.0});

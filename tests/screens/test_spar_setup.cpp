@@ -282,6 +282,16 @@ private slots:
         QCOMPARE(labelText(spar, "TimerWatch"), QStringLiteral("2:59"));
     }
 
+    // Closing the fight window would leave no window while the match runs on.
+    void closeBoxKeepsTheFightOpen()
+    {
+        GameFixture fixture;
+        Spar &spar = startFirstBout(fixture);
+        QVERIFY(!spar.close());
+        QVERIFY(spar.isVisible());
+        QVERIFY(spar.WatchCount().isRunning());
+    }
+
     void scriptStateReportsThePublicVariables()
     {
         GameFixture fixture;
