@@ -5,6 +5,7 @@
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
 #include "info/Senseki.h"
+#include "match/Spar.h"
 #include "platform/Transcript.h"
 #include "title/frmAbout.h"
 #include "title/frmMain.h"
@@ -114,9 +115,24 @@ frmAbout &Game::openAbout(QWidget &owner)
     return *about;
 }
 
-ActivityScreen *Game::activityScreen(Activity)
+Spar &Game::spar()
 {
-    return nullptr;
+    if (!m_spar) {
+        m_spar = std::make_unique<Spar>(*this);
+        registerForm(m_spar.get());
+    }
+    return *m_spar;
+}
+
+ActivityScreen *Game::activityScreen(Activity activity)
+{
+    switch (activity) {
+    case ActivitySparring:
+    case ActivityBout:
+        return &spar();
+    default:
+        return nullptr;
+    }
 }
 
 QList<QWidget *> Game::forms() const

@@ -23,6 +23,7 @@ class MyStatus;
 class NextEnemyData;
 class Senseki;
 class frmAbout;
+class Spar;
 class Transcript;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
@@ -78,6 +79,8 @@ public:
     void openEnding();
     // Builds an About box owned by that screen and shows it modally; it deletes itself at OK.
     frmAbout &openAbout(QWidget &owner);
+    // The fight screen, created on first use.
+    Spar &spar();
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -109,4 +112,5 @@ private:
     std::unique_ptr<NextEnemyData> m_nextEnemyData;
     std::unique_ptr<Senseki> m_senseki;
     std::unique_ptr<Ending> m_ending;
+    std::unique_ptr<Spar> m_spar;
 };

@@ -1,0 +1,57 @@
+#include "match/Spar.h"
+
+#include "app/Game.h"
+#include "match/core/MatchRules.h"
+#include "platform/ShapeWidget.h"
+#include "platform/Twips.h"
+
+#include <QMouseEvent>
+#include <cmath>
+
+namespace {
+constexpr quint32 GuardOn = 0xFFDDDD;
+constexpr quint32 GuardOff = 0xDDDDFF;
+} // namespace
+
+void Spar::LeftPunch_Click(int index)
+{
+    // The opponent's right arm, drawn on the viewer's left, covers the player's left hand.
+    punch(index, m_game.state().varEnGuardR.toInt());
+}
+
+void Spar::RightPunch_Click(int index)
+{
+    punch(index, m_game.state().varEnGuardL);
+}
+
+void Spar::punch(int index, int guardHeight)
+{
+    GameState &state = m_game.state();
+    const int distance = punchDistance(index, guardHeight);
+    // Outside the table (no guard drawn yet) nothing is drawn and the last damage lands again.
+    if (const std::optional<int> divisor = punchDivisor(distance)) {
+        const int power = state.Chara(CharaTable::PlayerRow, CharaTable::Punch).toInt();
+        state.varEnDamage = hitDamage(power, *divisor, m_game.random().next());
+        m_game.sound().play(punchSound(distance));
+    }
+    subEnemyDown();
+}
+
+void Spar::Form_MouseMove(int x, int y)
+{
+    // The bounding box of the guard circle, corners included, all edges excluded.
+    const bool onGuard = 1800 < x && x < 2655 && 4200 < y && y < 4935;
+    m_guardCircle->setFill(vbColor(onGuard ? GuardOn : GuardOff));
+}
+
+bool Spar::isGuarding() const
+{
+    return toVbColor(m_guardCircle->fill()) == GuardOn;
+}
+
+void Spar::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    Form_MouseMove(static_cast<int>(std::lround(at.x() * TwipsPerPixel)),
+                   static_cast<int>(std::lround(at.y() * TwipsPerPixel)));
+}
