@@ -1,3 +1,4 @@
+#include "ending/Ending.h"
 #include "hub/MainCommand.h"
 #include "match/Spar.h"
 #include "support/Careers.h"
@@ -164,7 +165,8 @@ private slots:
         QVERIFY(fixture.prompter->messageTexts().isEmpty());
         QVERIFY(!spar.isVisible());
         QVERIFY(!fixture.game->hub().isVisible());
-        QVERIFY(fixture.game->hasEnded());
+        QVERIFY(fixture.game->ending().isVisible());
+        QVERIFY(!fixture.game->hasEnded());
     }
 
     void boutWithoutAResultStopsTheProgram()
