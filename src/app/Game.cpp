@@ -1,5 +1,7 @@
 #include "app/Game.h"
 
+#include "files/loadFile.h"
+#include "files/saveFile.h"
 #include "hub/MainCommand.h"
 #include "platform/Transcript.h"
 #include "title/frmMain.h"
@@ -37,6 +39,24 @@ MainCommand &Game::hub()
         registerForm(m_hub.get());
     }
     return *m_hub;
+}
+
+saveFile &Game::saveDialog()
+{
+    if (!m_saveDialog) {
+        m_saveDialog = std::make_unique<saveFile>(*this);
+        registerForm(m_saveDialog.get());
+    }
+    return *m_saveDialog;
+}
+
+loadFile &Game::loadDialog()
+{
+    if (!m_loadDialog) {
+        m_loadDialog = std::make_unique<loadFile>(*this);
+        registerForm(m_loadDialog.get());
+    }
+    return *m_loadDialog;
 }
 
 ActivityScreen *Game::activityScreen(Activity)

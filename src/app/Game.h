@@ -17,6 +17,8 @@
 class ActivityScreen;
 class MainCommand;
 class Transcript;
+class loadFile;
+class saveFile;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
 // the machine, and every screen. Screens reach each other only through it.
@@ -57,6 +59,10 @@ public:
     frmMain &openTitle();
     // The hub, created on first use.
     MainCommand &hub();
+    // The save dialog, created on first use.
+    saveFile &saveDialog();
+    // The load dialog, created on first use.
+    loadFile &loadDialog();
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -84,4 +90,6 @@ private:
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
     std::unique_ptr<MainCommand> m_hub;
+    std::unique_ptr<saveFile> m_saveDialog;
+    std::unique_ptr<loadFile> m_loadDialog;
 };
