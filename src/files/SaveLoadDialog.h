@@ -6,8 +6,6 @@
 
 class Game;
 class QComboBox;
-class QLabel;
-class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 

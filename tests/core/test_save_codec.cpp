@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QRandomGenerator>
 #include <QTest>
 #include <limits>
 
@@ -509,6 +510,51 @@ private slots:
         const QJsonObject before = gameStateToJson(state);
         QCOMPARE(readSave(file, state), rejection);
         QCOMPARE(gameStateToJson(state), before);
+    }
+
+    // Damaged files of every kind: the reader either refuses one and touches nothing, or
+    // takes it, and then the career it took saves and reads back as the same career.
+    void damagedFilesAreRefusedOrRoundTrip()
+    {
+        QRandomGenerator chance(20240611);
+        const QByteArray golden = goldenNewCareer();
+        const QByteArray pieces[] = {"\r\n", " ", "-", "9", "\x82", "\x81\x60", ",", "\"", "\xFF", "\n"};
+        int accepted = 0;
+        for (int round = 0; round < 1000; ++round) {
+            QByteArray file = golden;
+            const int damages = 1 + chance.bounded(4);
+            for (int d = 0; d < damages && !file.isEmpty(); ++d) {
+                const qsizetype at = chance.bounded(file.size());
+                switch (chance.bounded(4)) {
+                case 0:
+                    file[at] = char(chance.bounded(256));
+                    break;
+                case 1:
+                    file.insert(at, pieces[chance.bounded(int(std::size(pieces)))]);
+                    break;
+                case 2:
+                    file.remove(at, 1 + chance.bounded(8));
+                    break;
+                default:
+                    file.truncate(at);
+                    break;
+                }
+            }
+            GameState state = careerUnderWay();
+            const QJsonObject before = gameStateToJson(state);
+            if (readSave(file, state) != SaveRejection::None) {
+                QCOMPARE(gameStateToJson(state), before);
+                continue;
+            }
+            ++accepted;
+            const std::optional<QByteArray> saved = writeSave(state);
+            QVERIFY2(saved, file.constData());
+            GameState again;
+            QCOMPARE(readSave(*saved, again), SaveRejection::None);
+            QCOMPARE(gameStateToJson(again), gameStateToJson(state));
+        }
+        // Changes outside the numbers the checksum covers are taken.
+        QVERIFY(accepted > 0);
     }
 };
 
