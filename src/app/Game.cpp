@@ -1,6 +1,8 @@
 #include "app/Game.h"
 
 #include "ending/Ending.h"
+#include "files/loadFile.h"
+#include "files/saveFile.h"
 #include "hub/MainCommand.h"
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
@@ -60,6 +62,24 @@ MainCommand &Game::hub()
         centreOnScreen(m_hub.get());
     }
     return *m_hub;
+}
+
+saveFile &Game::saveDialog()
+{
+    if (!m_saveDialog) {
+        m_saveDialog = std::make_unique<saveFile>(*this);
+        registerForm(m_saveDialog.get());
+    }
+    return *m_saveDialog;
+}
+
+loadFile &Game::loadDialog()
+{
+    if (!m_loadDialog) {
+        m_loadDialog = std::make_unique<loadFile>(*this);
+        registerForm(m_loadDialog.get());
+    }
+    return *m_loadDialog;
 }
 
 MyStatus &Game::myStatus()

@@ -25,6 +25,8 @@ class Senseki;
 class frmAbout;
 class Spar;
 class Transcript;
+class loadFile;
+class saveFile;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
 // the machine, and every screen. Screens reach each other only through it.
@@ -81,6 +83,10 @@ public:
     frmAbout &openAbout(QWidget &owner);
     // The fight screen, created on first use.
     Spar &spar();
+    // The save dialog, created on first use.
+    saveFile &saveDialog();
+    // The load dialog, created on first use.
+    loadFile &loadDialog();
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -113,4 +119,6 @@ private:
     std::unique_ptr<Senseki> m_senseki;
     std::unique_ptr<Ending> m_ending;
     std::unique_ptr<Spar> m_spar;
+    std::unique_ptr<saveFile> m_saveDialog;
+    std::unique_ptr<loadFile> m_loadDialog;
 };

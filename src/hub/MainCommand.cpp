@@ -1,6 +1,8 @@
 #include "hub/MainCommand.h"
 
 #include "app/Game.h"
+#include "files/loadFile.h"
+#include "files/saveFile.h"
 #include "hub/ActivityScreen.h"
 #include "hub/core/DayRules.h"
 #include "info/MyStatus.h"
@@ -173,10 +175,12 @@ void MainCommand::buildTabs(QWidget *client)
     auto *system = new QWidget;
     system->setObjectName(QStringLiteral("SSTab1(2)"));
     m_tabs->addTab(system, QStringLiteral("システム"));
-    addTabButton(system, QStringLiteral("cmdSaveAs"), QStringLiteral("新規セーブ"), 120, 1080);
+    connect(addTabButton(system, QStringLiteral("cmdSaveAs"), QStringLiteral("新規セーブ"), 120, 1080),
+            &QPushButton::clicked, this, &MainCommand::openSaveDialog);
     connect(addTabButton(system, QStringLiteral("cmdSave"), QStringLiteral("上書きセーブ"), 1260, 1200),
             &QPushButton::clicked, this, &MainCommand::overwriteSave);
-    addTabButton(system, QStringLiteral("cmdLoad"), QStringLiteral("ロード"), 2520, 900);
+    connect(addTabButton(system, QStringLiteral("cmdLoad"), QStringLiteral("ロード"), 2520, 900),
+            &QPushButton::clicked, this, &MainCommand::openLoadDialog);
     connect(addTabButton(system, QStringLiteral("cmdSyuryo"), QStringLiteral("終了"), 3480, 900),
             &QPushButton::clicked, this, &MainCommand::quit);
     m_tabs->setCurrentIndex(0);
@@ -186,12 +190,16 @@ void MainCommand::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("ﾃﾞｰﾀを開く(&O)"))->setObjectName(QStringLiteral("mnuFileOpen"));
+    QAction *open = file->addAction(QStringLiteral("ﾃﾞｰﾀを開く(&O)"));
+    open->setObjectName(QStringLiteral("mnuFileOpen"));
+    connect(open, &QAction::triggered, this, &MainCommand::openLoadDialog);
     file->addSeparator();
     QAction *save = file->addAction(QStringLiteral("上書き保存(&S)"));
     save->setObjectName(QStringLiteral("mnuFileSave"));
     connect(save, &QAction::triggered, this, &MainCommand::overwriteSave);
-    file->addAction(QStringLiteral("名前を付けて保存(&A)..."))->setObjectName(QStringLiteral("mnuFileSaveAs"));
+    QAction *saveAs = file->addAction(QStringLiteral("名前を付けて保存(&A)..."));
+    saveAs->setObjectName(QStringLiteral("mnuFileSaveAs"));
+    connect(saveAs, &QAction::triggered, this, &MainCommand::openSaveDialog);
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("終了(&X)"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -295,6 +303,21 @@ void MainCommand::overwriteSave()
         m_game.message(QStringLiteral("ファイルが選択されていません。\r\n先に新規セーブをしてください。"));
         return;
     }
+    // The player hears of success only once the file is written; a failure was told by the writer.
+    if (m_game.saveDialog().subSaveFile())
+        m_game.message(QStringLiteral("「") + m_game.state().varFileName + QStringLiteral("」に上書きセーブしました。"));
+}
+
+void MainCommand::openSaveDialog()
+{
+    setEnabled(false);
+    m_game.saveDialog().show();
+}
+
+void MainCommand::openLoadDialog()
+{
+    setEnabled(false);
+    m_game.loadDialog().show();
 }
 
 void MainCommand::quit()

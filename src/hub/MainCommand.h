@@ -39,7 +39,9 @@ private:
     void rest();
     void startActivity(Activity activity);
     void startBout();
+    void openSaveDialog();
     void overwriteSave();
+    void openLoadDialog();
     void quit();
 
     Game &m_game;

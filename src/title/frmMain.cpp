@@ -1,6 +1,7 @@
 #include "title/frmMain.h"
 
 #include "app/Game.h"
+#include "files/loadFile.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 #include "title/HelpMenu.h"
@@ -133,9 +134,12 @@ void frmMain::newGame()
 
 void frmMain::loadGame()
 {
-    m_game.state().varTitleLoad = 1;
+    // The title is deleted once it has closed, so the load goes on through the game alone.
+    Game &game = m_game;
+    game.state().varTitleLoad = 1;
     m_handingOver = true;
     close();
+    game.loadDialog().show();
 }
 
 void frmMain::exitGame()

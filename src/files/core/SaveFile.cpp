@@ -1,0 +1,42 @@
+#include "files/core/SaveFile.h"
+
+#include "files/core/SaveFormat.h"
+#include "files/core/SaveReader.h"
+#include "files/core/SaveWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+SaveFileWrite writeSaveFile(const QString &path, GameState &state)
+{
+    GameState written = state;
+    const std::optional<QByteArray> bytes = writeSave(written);
+    if (!bytes)
+        return SaveFileWrite::UnwritableText;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveFileWrite::CannotWrite;
+    // Without a commit the temporary file is thrown away and the old save stays.
+    if (file.write(*bytes) != bytes->size() || !file.commit())
+        return SaveFileWrite::CannotWrite;
+    state.varCheckSum = written.varCheckSum;
+    return SaveFileWrite::Written;
+}
+
+SaveFileLoad loadSaveFile(const QString &path, GameState &state)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return SaveFileLoad::CannotOpen;
+    if (info.size() > MaxSaveFileBytes)
+        return SaveFileLoad::Rejected;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return SaveFileLoad::CannotOpen;
+    // One byte past the bound tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(MaxSaveFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return SaveFileLoad::CannotOpen;
+    return readSave(bytes, state) == SaveRejection::None ? SaveFileLoad::Loaded : SaveFileLoad::Rejected;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/GameState.h"
+
+#include <QString>
+
+enum class SaveFileWrite {
+    Written,
+    UnwritableText, // a text of the career cannot be written in code page 932
+    CannotWrite,    // the file system refused the file
+};
+
+// Writes the career to the file at path through a temporary file that is renamed over
+// the old one only once it is complete, so a failed write never damages a previous save.
+SaveFileWrite writeSaveFile(const QString &path, GameState &state);
+
+enum class SaveFileLoad {
+    Loaded,
+    CannotOpen, // no regular file there, or it cannot be read
+    Rejected,   // not a save file the game can use (readSave says why)
+};
+
+// Loads the career from the file at path into the state; anything but Loaded leaves the
+// state as it was. A file larger than a save file can be is refused before it is read.
+SaveFileLoad loadSaveFile(const QString &path, GameState &state);

@@ -1,0 +1,196 @@
+#include "data/GameStateJson.h"
+#include "data/Roster.h"
+#include "files/core/SaveFile.h"
+#include "files/core/SaveFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(SaveFileLoad)
+
+namespace {
+GameState newCareer()
+{
+    GameState state;
+    subCharaDataLoad(state.Chara);
+    state.Chara(1, 0) = QStringLiteral("山田");
+    state.Chara(1, 1) = QStringLiteral("東京");
+    state.varNowDate = 1;
+    state.varNextDate = 10;
+    state.varNextEnemy = 2;
+    state.varKaisen = 4;
+    state.varSandHit = 0;
+    state.varSandMiss = 0;
+    state.varBallHit = 0;
+    return state;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Permissions hold nobody back who runs as the superuser.
+bool permissionsApply(const QString &directory)
+{
+    QFile probe(QDir(directory).filePath(QStringLiteral("probe")));
+    const bool opened = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return !opened;
+}
+} // namespace
+
+// The file layer around the codec: atomic writes that never destroy an old save, and
+// reads that refuse what cannot be a save file before reading it.
+class SaveFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesAndLoadsBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.sav"));
+        GameState saved = newCareer();
+        saved.varNowDate = 42;
+        QCOMPARE(writeSaveFile(path, saved), SaveFileWrite::Written);
+        QCOMPARE(saved.varCheckSum, 23585);
+
+        GameState loaded;
+        QCOMPARE(loadSaveFile(path, loaded), SaveFileLoad::Loaded);
+        QCOMPARE(loaded.varNowDate, Cell(42));
+        QCOMPARE(loaded.Chara(1, 0), Cell(QStringLiteral("山田")));
+    }
+
+    void replacesAnExistingFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.sav"));
+        QVERIFY(put(path, "an older save"));
+        GameState state = newCareer();
+        QCOMPARE(writeSaveFile(path, state), SaveFileWrite::Written);
+        QVERIFY(contents(path).endsWith(" 23585 \r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("career.sav")});
+    }
+
+    // A failed write leaves whatever stood at the path as it was.
+    void failedWritesKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("path is a directory") << "directory";
+        QTest::newRow("directory missing") << "missing";
+        QTest::newRow("name cannot be written") << "text";
+        QTest::newRow("directory not writable") << "readonly";
+    }
+    void failedWritesKeepTheOldFile()
+    {
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("career.sav"));
+        GameState state = newCareer();
+        state.varCheckSum = 99;
+        SaveFileWrite expected = SaveFileWrite::CannotWrite;
+        if (failure == QLatin1String("directory")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("career.sav")));
+        } else if (failure == QLatin1String("missing")) {
+            path = dir.filePath(QStringLiteral("nowhere/career.sav"));
+        } else {
+            QVERIFY(put(path, "the previous save"));
+            if (failure == QLatin1String("text")) {
+                state.Chara(1, 0) = QStringLiteral("山\U0001F600");
+                expected = SaveFileWrite::UnwritableText;
+            } else {
+                QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+                if (!permissionsApply(dir.path())) {
+                    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                    QSKIP("permissions do not hold for this user");
+                }
+            }
+        }
+
+        QCOMPARE(writeSaveFile(path, state), expected);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(state.varCheckSum, 99);
+        if (failure == QLatin1String("directory"))
+            QVERIFY(QFileInfo(path).isDir());
+        else if (failure == QLatin1String("missing"))
+            QVERIFY(!QFileInfo::exists(path));
+        else
+            QCOMPARE(contents(path), QByteArray("the previous save"));
+        // No temporary file is left behind either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 failure == QLatin1String("text") || failure == QLatin1String("readonly") ? 1 : 0);
+    }
+
+    void unusableFilesLeaveTheCareer_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<SaveFileLoad>("result");
+        QTest::newRow("no such file") << "missing" << SaveFileLoad::CannotOpen;
+        QTest::newRow("a directory") << "directory" << SaveFileLoad::CannotOpen;
+        QTest::newRow("unreadable file") << "unreadable" << SaveFileLoad::CannotOpen;
+        QTest::newRow("not a save file") << "text" << SaveFileLoad::Rejected;
+        QTest::newRow("empty file") << "empty" << SaveFileLoad::Rejected;
+        QTest::newRow("huge file") << "huge" << SaveFileLoad::Rejected;
+    }
+    void unusableFilesLeaveTheCareer()
+    {
+        QFETCH(QString, kind);
+        QFETCH(SaveFileLoad, result);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.sav"));
+        if (kind == QLatin1String("directory")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("career.sav")));
+        } else if (kind == QLatin1String("text")) {
+            QVERIFY(put(path, "Dear diary,\r\ntoday I trained.\r\n"));
+        } else if (kind == QLatin1String("empty")) {
+            QVERIFY(put(path, QByteArray()));
+        } else if (kind == QLatin1String("huge")) {
+            // A sparse gigabyte: refused by its size, so reading it costs nothing.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(1) << 30));
+        } else if (kind == QLatin1String("unreadable")) {
+            GameState saved = newCareer();
+            QCOMPARE(writeSaveFile(path, saved), SaveFileWrite::Written);
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+            QFile probe(path);
+            if (probe.open(QIODevice::ReadOnly))
+                QSKIP("permissions do not hold for this user");
+        }
+
+        GameState state = newCareer();
+        state.varNowDate = 77;
+        state.varFileName = QStringLiteral("/saves/before.sav");
+        const QJsonObject before = gameStateToJson(state);
+        QCOMPARE(loadSaveFile(path, state), result);
+        QCOMPARE(gameStateToJson(state), before);
+    }
+
+    // The largest file a save can be is still read; one byte more is refused.
+    void sizeBound()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.sav"));
+        GameState saved = newCareer();
+        QCOMPARE(writeSaveFile(path, saved), SaveFileWrite::Written);
+        QByteArray bytes = contents(path);
+        bytes.append(QByteArray(MaxSaveFileBytes - bytes.size(), '\n'));
+        QVERIFY(put(path, bytes));
+        GameState loaded;
+        QCOMPARE(loadSaveFile(path, loaded), SaveFileLoad::Loaded);
+        QVERIFY(put(path, bytes + '\n'));
+        QCOMPARE(loadSaveFile(path, loaded), SaveFileLoad::Rejected);
+    }
+};
+
+QTEST_APPLESS_MAIN(SaveFileTest)
+#include "test_save_file.moc"
