@@ -16,6 +16,9 @@
 
 class ActivityScreen;
 class MainCommand;
+class PunchingBall;
+class SandBag;
+class Setsumei;
 class Transcript;
 
 // Owns the whole game: its state, its clock and chance, the ports to the player and
@@ -57,6 +60,15 @@ public:
     frmMain &openTitle();
     // The hub, created on first use.
     MainCommand &hub();
+    // The sandbag training, created on first use.
+    SandBag &sandBag();
+    // The punching-ball training, created on first use.
+    PunchingBall &punchingBall();
+    // Builds a new instructions dialog for the activity varSetsumeiNo names and shows it;
+    // it deletes itself when it closes.
+    Setsumei &openInstructions();
+    // The instructions dialog while it is open, else null.
+    Setsumei *instructions() const;
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -84,4 +96,7 @@ private:
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
     std::unique_ptr<MainCommand> m_hub;
+    std::unique_ptr<SandBag> m_sandBag;
+    std::unique_ptr<PunchingBall> m_punchingBall;
+    QPointer<Setsumei> m_instructions;
 };
