@@ -57,8 +57,8 @@ SandBag::SandBag(Game &game)
 
     for (int i = 0; i < 5; ++i) {
         const PunchButton &spec = PunchButtons[i];
-        QPushButton *button = addPunchButton(QStringLiteral("Punch(%1)").arg(i), QString::fromUtf8(spec.caption),
-                                             spec.colour, 9, spec.place);
+        QPushButton *button = addPunchButton(QStringLiteral("Punch(%1)").arg(i),
+                                             QString::fromUtf8(spec.caption), spec.colour, 9, spec.place);
         connect(button, &QPushButton::clicked, this, [this, i] { punchClick(i); });
     }
 

@@ -50,6 +50,10 @@ Setsumei::Setsumei(Game &game, ActivityScreen *screen) : m_game(game), m_screen(
     placeTwips(ok, 1800, 2760, 975, 495);
     connect(ok, &QPushButton::clicked, this, &Setsumei::close);
 
+    // The chairman speaks over the activity he explains.
+    if (m_screen)
+        move(m_screen->form()->geometry().center() - rect().center());
+
     // Form_Load: the activity's setup has just started its timers; they wait for OK.
     const std::optional<Activity> activity = activityOf(m_game.state().varSetsumeiNo);
     if (m_screen)
@@ -109,7 +113,8 @@ void Setsumei::finish()
     m_finished = true;
     GameState &state = m_game.state();
     // The flag only ever goes from shown to switched off; an unticked box leaves it alone.
-    if (const std::optional<Activity> activity = activityOf(state.varSetsumeiNo); activity && m_check->isChecked())
+    if (const std::optional<Activity> activity = activityOf(state.varSetsumeiNo);
+        activity && m_check->isChecked())
         state.varSetsumeiOff[*activity] = 1;
     hide();
     deleteLater();

@@ -4,6 +4,7 @@
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -41,8 +42,14 @@ TrainingScreen::TrainingScreen(Game &game, const QString &name, const QString &c
     m_picture = frame;
 
     m_myHp = addLabel(QStringLiteral("MyHp"), 11.25, 0x000000, layout.strength);
-    m_hitNum = addLabel(QStringLiteral("HitNum"), 11.25, 0x0000FF, layout.hits);
-    m_missHit = addLabel(QStringLiteral("MissHit"), 11.25, 0xFF0000, layout.misses);
+    // The counters are laid out for a single digit in a narrow face and would lose their
+    // last characters; they reach to the right edge of the window instead.
+    const auto toRightEdge = [&layout](QRect place) {
+        place.setRight(layout.client.width() - 1);
+        return place;
+    };
+    m_hitNum = addLabel(QStringLiteral("HitNum"), 11.25, 0x0000FF, toRightEdge(layout.hits));
+    m_missHit = addLabel(QStringLiteral("MissHit"), 11.25, 0xFF0000, toRightEdge(layout.misses));
 }
 
 QLabel *TrainingScreen::addLabel(const QString &name, double pointSize, quint32 colour, const QRect &place)
@@ -66,8 +73,6 @@ QPushButton *TrainingScreen::addPunchButton(const QString &name, const QString &
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, vbColor(colour));
     button->setPalette(palette);
-    // The key focus frame would wander from button to button as the player punches.
-    button->setFocusPolicy(Qt::NoFocus);
     placeAt(button, place);
     return button;
 }
@@ -96,6 +101,13 @@ void TrainingScreen::showHits(int hits)
 void TrainingScreen::showMisses(int misses)
 {
     m_missHit->setText(QStringLiteral("ミス：") + QString::number(misses));
+}
+
+void TrainingScreen::closeEvent(QCloseEvent *event)
+{
+    // A workout ends by its clock or a collapse; a closed window would leave nothing on
+    // screen until the clock ran out.
+    event->ignore();
 }
 
 bool TrainingScreen::payForPunch()

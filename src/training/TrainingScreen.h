@@ -43,6 +43,9 @@ protected:
     QPushButton *addPunchButton(const QString &name, const QString &caption, quint32 colour, double pointSize,
                                 const QRect &place);
 
+    // The window stays open for the whole workout.
+    void closeEvent(QCloseEvent *event) override;
+
     // A timer's interval and switch, for the script driver.
     static QJsonObject timerState(const Timer &timer);
 

@@ -188,8 +188,10 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("leftAfter");
         QTest::addColumn<int>("stateAfter");
-        QTest::newRow("reaching the far left turns right") << 600 << int(BallMovingLeft) << 500 << int(BallMovingRight);
-        QTest::newRow("reaching the far right turns left") << 1700 << int(BallMovingRight) << 1800 << int(BallMovingLeft);
+        QTest::newRow("reaching the far left turns right")
+            << 600 << int(BallMovingLeft) << 500 << int(BallMovingRight);
+        QTest::newRow("reaching the far right turns left")
+            << 1700 << int(BallMovingRight) << 1800 << int(BallMovingLeft);
         QTest::newRow("middle going right") << 1200 << int(BallMovingRight) << 1300 << int(BallMovingRight);
     }
     void ballTurnsAtTheEnds()

@@ -35,7 +35,10 @@ struct BallWorkout
     QString label(const char *name) { return screen().findChild<QLabel *>(QLatin1String(name))->text(); }
     int ballLeft() { return twipsGeometry(screen().findChild<QWidget *>(QStringLiteral("Ball"))).left(); }
     int ballState() { return screen().scriptState()["ballState"].toInt(); }
-    qint64 ballInterval() { return screen().scriptState()["BallMoveTimer"].toObject()["interval"].toInteger(); }
+    qint64 ballInterval()
+    {
+        return screen().scriptState()["BallMoveTimer"].toObject()["interval"].toInteger();
+    }
     void punch() { screen().findChild<QAbstractButton *>(QStringLiteral("Punch"))->click(); }
 
     // Lets the ball take one step: its timer is due one interval after its last tick.
@@ -116,7 +119,8 @@ private slots:
         const GameState &state = workout.fixture.state();
         QCOMPARE(workout.label("HitNum"), QStringLiteral("HIT数：%1").arg(hit ? 2 : 1));
         QCOMPARE(workout.label("MissHit"), QStringLiteral("ミス：%1").arg(hit ? 0 : 1));
-        QCOMPARE(workout.fixture.sound->played().last(), hit ? QStringLiteral("punchHit.wav") : QStringLiteral("punchNo.wav"));
+        QCOMPARE(workout.fixture.sound->played().last(),
+                 hit ? QStringLiteral("punchHit.wav") : QStringLiteral("punchNo.wav"));
         QCOMPARE(state.varBallHit, Cell(hit ? 2 : 1));
         QCOMPARE(state.varBallMiss, hit ? 0 : 1);
         // A hit and a miss cost the same.

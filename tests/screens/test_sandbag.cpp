@@ -15,7 +15,8 @@ namespace {
 // (by default every hit leaves the bag where it is), strength and maximum as given.
 struct BagWorkout
 {
-    explicit BagWorkout(QList<double> draws = {0.5}, int strength = 500, int maxStrength = 500) : fixture(draws)
+    explicit BagWorkout(QList<double> draws = {0.5}, int strength = 500, int maxStrength = 500)
+        : fixture(draws)
     {
         startCareer(fixture);
         GameState &state = fixture.state();
@@ -34,8 +35,14 @@ struct BagWorkout
 
     SandBag &screen() { return fixture.game->sandBag(); }
     QString label(const char *name) { return screen().findChild<QLabel *>(QLatin1String(name))->text(); }
-    void punch(int index) { screen().findChild<QAbstractButton *>(QStringLiteral("Punch(%1)").arg(index))->click(); }
-    int bagLeft() { return twipsGeometry(screen().findChild<QWidget *>(QStringLiteral("shpSandBag"))).left(); }
+    void punch(int index)
+    {
+        screen().findChild<QAbstractButton *>(QStringLiteral("Punch(%1)").arg(index))->click();
+    }
+    int bagLeft()
+    {
+        return twipsGeometry(screen().findChild<QWidget *>(QStringLiteral("shpSandBag"))).left();
+    }
     QList<int> chainX1s()
     {
         QList<int> ends;
@@ -122,7 +129,8 @@ private slots:
         const int left = 680 + 200 * place;
         QCOMPARE(workout.bagLeft(), left);
         QCOMPARE(workout.chainX1s(), (QList<int>{left + 240, left + 600, left + 960}));
-        QCOMPARE(workout.screen().findChild<LineWidget *>(QStringLiteral("Turusi(1)"))->ends().p2(), QPoint(1680, 0));
+        QCOMPARE(workout.screen().findChild<LineWidget *>(QStringLiteral("Turusi(1)"))->ends().p2(),
+                 QPoint(1680, 0));
     }
 
     void punchMayCollapseTheBoxer_data()
@@ -220,6 +228,18 @@ private slots:
         QCOMPARE(workout.fixture.sound->played().size(), 1);
         QCOMPARE(state.varClockMin, 0);
         QCOMPARE(state.varClockSec, Cell(0));
+    }
+
+    // The workout window has no way out but the clock or a collapse: closing it would leave
+    // the game with no window at all until the clock ran out.
+    void closingTheWindowKeepsTheWorkout()
+    {
+        BagWorkout workout;
+        SandBag &screen = workout.start();
+        QVERIFY(!screen.close());
+        QVERIFY(screen.isVisible());
+        workout.fixture.game->scheduler().advance(100);
+        QCOMPARE(workout.label("TimerWatch"), QStringLiteral("2:59"));
     }
 
     // The bag, the counters and the clock come back to the start; the last swing is kept.

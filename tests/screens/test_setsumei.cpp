@@ -41,11 +41,16 @@ struct Career
     // Presses the hub's training button for the activity (0 sandbag, 1 punching ball).
     QWidget *train(Activity activity)
     {
-        fixture.game->hub().findChild<QAbstractButton *>(QStringLiteral("cmdCommand(%1)").arg(activity))->click();
+        fixture.game->hub()
+            .findChild<QAbstractButton *>(QStringLiteral("cmdCommand(%1)").arg(activity))
+            ->click();
         return fixture.game->activityScreen(activity)->form();
     }
     Setsumei *dialog() { return fixture.game->instructions(); }
-    QString explanationShown() { return dialog()->findChild<QPlainTextEdit *>(QStringLiteral("lblSetsumei"))->toPlainText(); }
+    QString explanationShown()
+    {
+        return dialog()->findChild<QPlainTextEdit *>(QStringLiteral("lblSetsumei"))->toPlainText();
+    }
     void tick() { dialog()->findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true); }
     void ok()
     {
@@ -54,7 +59,14 @@ struct Career
     }
     // Lets a workout run to its end and come back to the hub.
     void finishWorkout() { fixture.game->scheduler().advance(18000); }
-    QString clockShown(QWidget *screen) { return screen->findChild<QLabel *>(QStringLiteral("TimerWatch"))->text(); }
+    qint64 ballInterval()
+    {
+        return fixture.game->punchingBall().scriptState()["BallMoveTimer"].toObject()["interval"].toInteger();
+    }
+    QString clockShown(QWidget *screen)
+    {
+        return screen->findChild<QLabel *>(QStringLiteral("TimerWatch"))->text();
+    }
 
     GameFixture fixture;
 };
@@ -93,7 +105,7 @@ private slots:
         career.fixture.game->scheduler().advance(5000);
         QCOMPARE(career.clockShown(screen), QStringLiteral("3:00"));
         if (activity == ActivityPunchingBall)
-            QCOMPARE(career.fixture.game->punchingBall().scriptState()["BallMoveTimer"].toObject()["interval"].toInt(), 350);
+            QCOMPARE(career.ballInterval(), 350);
 
         career.ok();
         QVERIFY(!career.dialog());
@@ -105,7 +117,7 @@ private slots:
         QCOMPARE(career.clockShown(screen), QStringLiteral("2:59"));
         if (activity == ActivityPunchingBall) {
             career.fixture.game->scheduler().advance(250);
-            QCOMPARE(career.fixture.game->punchingBall().scriptState()["BallMoveTimer"].toObject()["interval"].toInt(), 345);
+            QCOMPARE(career.ballInterval(), 345);
         }
         // The unticked box leaves the instructions on.
         QCOMPARE(career.fixture.state().varSetsumeiOff, (std::array<qint16, 4>{0, 0, 0, 0}));
@@ -168,8 +180,9 @@ private slots:
         QPointer<Setsumei> sparring = new Setsumei(*career.fixture.game, &spar);
         sparring->show();
         QCOMPARE(spar.holds, 1);
-        const QStringList paragraphs =
-            sparring->findChild<QPlainTextEdit *>(QStringLiteral("lblSetsumei"))->toPlainText().split(QLatin1Char('\n'));
+        const QStringList paragraphs = sparring->findChild<QPlainTextEdit *>(QStringLiteral("lblSetsumei"))
+                                           ->toPlainText()
+                                           .split(QLatin1Char('\n'));
         QCOMPARE(paragraphs.size(), 2);
         QVERIFY(paragraphs[0].startsWith(QStringLiteral("相手のガードが空いているところに")));
         QVERIFY(paragraphs[0].endsWith(QStringLiteral("要注意じゃ！")));

@@ -45,8 +45,8 @@ ClockReading tickClock(ClockReading clock)
 
 QString clockText(ClockReading clock)
 {
-    return QString::number(clock.minutes) + (clock.seconds < 10 ? QStringLiteral(":0") : QStringLiteral(":")) +
-           QString::number(clock.seconds);
+    return QString::number(clock.minutes) +
+           (clock.seconds < 10 ? QStringLiteral(":0") : QStringLiteral(":")) + QString::number(clock.seconds);
 }
 
 bool isTimeUp(ClockReading clock)
