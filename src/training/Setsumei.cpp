@@ -48,7 +48,9 @@ Setsumei::Setsumei(Game &game, ActivityScreen *screen) : m_game(game), m_screen(
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setFont(gothicFont(12));
-    ok->setDefault(true);
+    // Enter and Space press OK from the start, as in a message box.
+    ok->setAutoDefault(true);
+    ok->setFocus();
     placeTwips(ok, 1800, 2760, 975, 495);
     connect(ok, &QPushButton::clicked, this, &Setsumei::close);
 

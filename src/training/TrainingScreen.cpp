@@ -122,7 +122,7 @@ bool TrainingScreen::payForPunch()
 
     strength = 0;
     showStrength();
-    // The clock stops before the chairman's bad news; the rest of the screen after it.
+    // The clock stops before the chairman's bad news, every other timer after it.
     m_watchCount.setEnabled(false);
     m_game.message(QStringLiteral("練習中に力つきて救急車で運ばれた・・・。"));
     m_game.message(QStringLiteral("二日後・・・"));

@@ -169,6 +169,21 @@ private slots:
         QCOMPARE(career.clockShown(screen), QStringLiteral("2:59"));
     }
 
+    // The chairman's OK is the one answer the dialog waits for: the keyboard gives it too.
+    void returnKeyPressesOk()
+    {
+        Career career;
+        QWidget *screen = career.train(ActivitySandBag);
+        QPointer<Setsumei> dialog = career.dialog();
+        QWidget *focus = dialog->focusWidget();
+        QVERIFY(focus);
+        QCOMPARE(focus->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(focus, Qt::Key_Return);
+        deleteClosedWindows();
+        QVERIFY(!dialog);
+        QVERIFY(screen->isEnabled());
+    }
+
     // Sparring and the bout have flags of their own; the sparring text has two paragraphs.
     void sparringAndBoutKeepSeparateFlags()
     {
