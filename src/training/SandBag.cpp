@@ -56,9 +56,9 @@ SandBag::SandBag(Game &game)
         m_chain[i] = new LineWidget(picture(), QStringLiteral("Turusi(%1)").arg(i), Qt::black, 3);
 
     for (int i = 0; i < 5; ++i) {
-        const PunchButton &spec = PunchButtons[i];
+        const PunchButton &punch = PunchButtons[i];
         QPushButton *button = addPunchButton(QStringLiteral("Punch(%1)").arg(i),
-                                             QString::fromUtf8(spec.caption), spec.colour, 9, spec.place);
+                                             QString::fromUtf8(punch.caption), punch.colour, 9, punch.place);
         connect(button, &QPushButton::clicked, this, [this, i] { punchClick(i); });
     }
 
