@@ -11,6 +11,9 @@
 #include "platform/Transcript.h"
 #include "title/frmAbout.h"
 #include "title/frmMain.h"
+#include "training/PunchingBall.h"
+#include "training/SandBag.h"
+#include "training/Setsumei.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -37,6 +40,7 @@ Game::Game(Ports ports) : m_ports(std::move(ports))
 Game::~Game()
 {
     delete m_title.data();
+    delete m_instructions.data();
 }
 
 Prompter::Answer Game::message(const QString &text, Prompter::Buttons buttons, const QString &caption)
@@ -144,12 +148,49 @@ Spar &Game::spar()
     return *m_spar;
 }
 
+SandBag &Game::sandBag()
+{
+    if (!m_sandBag) {
+        m_sandBag = std::make_unique<SandBag>(*this);
+        registerForm(m_sandBag.get());
+    }
+    return *m_sandBag;
+}
+
+PunchingBall &Game::punchingBall()
+{
+    if (!m_punchingBall) {
+        m_punchingBall = std::make_unique<PunchingBall>(*this);
+        registerForm(m_punchingBall.get());
+    }
+    return *m_punchingBall;
+}
+
+Setsumei &Game::openInstructions()
+{
+    const std::optional<Activity> activity = Setsumei::activityOf(m_state.varSetsumeiNo);
+    auto *dialog = new Setsumei(*this, activity ? activityScreen(*activity) : nullptr);
+    m_instructions = dialog;
+    registerForm(dialog);
+    dialog->show();
+    return *dialog;
+}
+
+Setsumei *Game::instructions() const
+{
+    return m_instructions;
+}
+
 ActivityScreen *Game::activityScreen(Activity activity)
 {
     switch (activity) {
     case ActivitySparring:
     case ActivityBout:
         return &spar();
+    case ActivitySandBag:
+        return &sandBag();
+    case ActivityPunchingBall:
+        return &punchingBall();
     default:
         return nullptr;
     }

@@ -24,6 +24,9 @@ class NextEnemyData;
 class Senseki;
 class frmAbout;
 class Spar;
+class PunchingBall;
+class SandBag;
+class Setsumei;
 class Transcript;
 class loadFile;
 class saveFile;
@@ -87,6 +90,15 @@ public:
     saveFile &saveDialog();
     // The load dialog, created on first use.
     loadFile &loadDialog();
+    // The sandbag training, created on first use.
+    SandBag &sandBag();
+    // The punching-ball training, created on first use.
+    PunchingBall &punchingBall();
+    // Builds a new instructions dialog for the activity varSetsumeiNo names and shows it;
+    // it deletes itself when it closes.
+    Setsumei &openInstructions();
+    // The instructions dialog while it is open, else null.
+    Setsumei *instructions() const;
     // The screen that runs an activity or the bout, or null while that screen is not part of the game.
     ActivityScreen *activityScreen(Activity activity);
 
@@ -121,4 +133,7 @@ private:
     std::unique_ptr<Spar> m_spar;
     std::unique_ptr<saveFile> m_saveDialog;
     std::unique_ptr<loadFile> m_loadDialog;
+    std::unique_ptr<SandBag> m_sandBag;
+    std::unique_ptr<PunchingBall> m_punchingBall;
+    QPointer<Setsumei> m_instructions;
 };

@@ -265,7 +265,14 @@ void MainCommand::startActivity(Activity activity)
     if (activity == ActivitySparring)
         state.varSparMode = SparModeSparring;
     screen->subOriginal();
-    m_game.sound().play(QStringLiteral("gong.wav"));
+    if (state.varSetsumeiOff[activity] == 0) {
+        // The activity waits, visible but disabled, until the chairman's OK rings the gong.
+        screen->form()->setEnabled(false);
+        state.varSetsumeiNo = activity;
+        m_game.openInstructions();
+    } else {
+        m_game.sound().play(QStringLiteral("gong.wav"));
+    }
 }
 
 void MainCommand::subOriginal()
@@ -288,6 +295,13 @@ void MainCommand::startBout()
     hide();
     spar->subOriginal();
     spar->form()->show();
+    // With the bout's instructions switched off the bout simply runs, without a gong.
+    GameState &state = m_game.state();
+    if (state.varSetsumeiOff[ActivityBout] == 0) {
+        spar->form()->setEnabled(false);
+        state.varSetsumeiNo = ActivityBout;
+        m_game.openInstructions();
+    }
 }
 
 void MainCommand::subNextEnemyMsgBox()
