@@ -65,6 +65,7 @@ private slots:
     {
         GameFixture fixture;
         startCareer(fixture);
+        fixture.state().varSetsumeiOff = {0, 0, 1, 1}; // the chairman's instructions switched off
         QVERIFY(clickOn(&fixture.game->hub(), QStringLiteral("cmdCommand(2)")));
         Spar &spar = fixture.game->spar();
         GameState &state = fixture.state();
@@ -100,6 +101,7 @@ private slots:
     {
         GameFixture fixture;
         startCareer(fixture);
+        fixture.state().varSetsumeiOff = {0, 0, 1, 1}; // the chairman's instructions switched off
         fixture.state().varNextDate = 1;
         fixture.game->hub().subOriginal();
         Spar &spar = fixture.game->spar();
@@ -244,6 +246,7 @@ private slots:
     {
         GameFixture fixture(QList<double>{0.0});
         Spar &spar = startSparring(fixture);
+        fixture.state().varSetsumeiOff = {0, 0, 1, 1}; // the chairman's instructions switched off
         moveOver(&spar, {2227, 4567});
         spar.varMyDown = 2;
         spar.varEnDownAll = 3;
