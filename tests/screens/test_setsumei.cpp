@@ -226,6 +226,49 @@ private slots:
         QCOMPARE(career.fixture.sound->played(), (QStringList{"gong.wav", "gong.wav"}));
     }
 
+    // Through the hub and the real fight screen: switching sparring's instructions off leaves
+    // the bout's, and a bout whose instructions are off starts without the dialog or a gong.
+    void fightDayFollowsTheBoutsOwnFlag_data()
+    {
+        QTest::addColumn<qint16>("boutFlag");
+        QTest::newRow("bout instructions on") << qint16(0);
+        QTest::newRow("bout instructions off") << qint16(1);
+    }
+    void fightDayFollowsTheBoutsOwnFlag()
+    {
+        QFETCH(qint16, boutFlag);
+        Career career;
+        GameState &state = career.fixture.state();
+        state.varSetsumeiOff = {0, 0, 1, boutFlag};
+
+        QWidget *spar = career.train(ActivitySparring);
+        QVERIFY(!career.dialog());
+        QVERIFY(spar->isEnabled());
+        QCOMPARE(career.fixture.sound->played(), QStringList{QStringLiteral("gong.wav")});
+        career.fixture.sound->clear();
+
+        state.varNextDate = 1;
+        career.fixture.game->hub().subOriginal();
+        QCOMPARE(state.varSparMode, qint16(SparModeBout));
+        QVERIFY(spar->isVisible());
+        if (boutFlag == 0) {
+            QVERIFY(career.dialog());
+            QCOMPARE(state.varSetsumeiNo, Cell(ActivityBout));
+            QVERIFY(!spar->isEnabled());
+            // The round clock waits for the chairman.
+            career.fixture.game->scheduler().advance(5000);
+            QCOMPARE(career.clockShown(spar), QStringLiteral("3:00"));
+            career.ok();
+            QCOMPARE(career.fixture.sound->played(), QStringList{QStringLiteral("gong.wav")});
+        } else {
+            QVERIFY(!career.dialog());
+            QVERIFY(career.fixture.sound->played().isEmpty());
+        }
+        QVERIFY(spar->isEnabled());
+        career.fixture.game->scheduler().advance(1000);
+        QCOMPARE(career.clockShown(spar), QStringLiteral("2:50"));
+    }
+
     void unknownActivityHoldsNothing_data()
     {
         QTest::addColumn<Cell>("number");
