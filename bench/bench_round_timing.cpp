@@ -141,8 +141,8 @@ void measureBoutDrift(BoutLength length)
     std::printf("  game clock at the last bell %10.3f ms (ideal %.0f ms)\n", logicalMs, idealMs);
     std::printf("  wall clock at the last bell %10.3f ms\n", wallMs);
     std::printf("  drift                       %10.4f %%\n", (wallMs - idealMs) / idealMs * 100.0);
-    std::printf("  rounds on the wall clock    %10.3f .. %.3f ms (bell to 180th tick, ideal 18000 ms)\n",
-                shortestRound, longestRound);
+    std::printf("  rounds on the wall clock    %10.3f .. %.3f ms (bell to 180th tick, ideal 18000 ms)\n", shortestRound,
+                longestRound);
 }
 } // namespace
 
