@@ -39,7 +39,8 @@ QJsonValue asShown(const QJsonValue &value)
 {
     if (value.isArray()) {
         QJsonArray shown;
-        for (const QJsonValue &item : value.toArray())
+        const QJsonArray items = value.toArray();
+        for (const QJsonValue item : items)
             shown.append(asShown(item));
         return shown;
     }
@@ -421,7 +422,7 @@ QString SoakBot::checkAfterLine(const QString &line)
         }
     }
 
-    if (const QString bouts = checkBouts(announced, loaded); !bouts.isEmpty())
+    if (QString bouts = checkBouts(announced, loaded); !bouts.isEmpty())
         return bouts;
     return checkSavedFile(line);
 }
@@ -471,7 +472,7 @@ QString SoakBot::checkSavedFile(const QString &line)
     const QString path = m_game->state().varFileName;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
-    const QString differs = reloadDiffers(path, savedCareer(m_game->state()));
+    QString differs = reloadDiffers(path, savedCareer(m_game->state()));
     if (differs.isEmpty())
         ++m_figures.savesVerified;
     return differs;
