@@ -199,7 +199,7 @@ bool SoakBot::run()
     probeBuild();
     std::thread watchdog([this] { watch(); });
     newGame();
-    for (m_step = 1; m_step <= m_options.steps && m_violation.isEmpty(); ++m_step) {
+    for (m_step = 1; m_step <= m_options.steps; ++m_step) {
         if (m_game->hasEnded()) {
             endGame();
             newGame();
@@ -208,6 +208,8 @@ bool SoakBot::run()
         takeStep();
         m_stepStartedMs = -1;
         ++m_figures.steps;
+        if (!m_violation.isEmpty())
+            break;
     }
     m_stopWatching = true;
     watchdog.join();
