@@ -1,8 +1,8 @@
 // Round timing on the real wall clock: the game's own WallClockDriver wakes its Scheduler,
 // exactly as in the game. Prints
-//   1. one round: 180 ticks of a 100 ms timer, its total wall time and how late each
-//      tick fired against its ideal moment (median, worst), and the spread of the gaps
-//      between ticks;
+//   1. one round: 180 ticks of a 100 ms timer, its total wall time and how far each
+//      tick fired from its ideal moment (median, worst, earliest and latest), and the
+//      spread of the gaps between ticks;
 //   2. the drift of the game clock against the wall clock over a bout of rounds with
 //      intervals between them, while an opponent timer ticks beside the round clock.
 // By default the bout is shortened to 3 rounds with 10 s intervals (about 74 s);
@@ -64,18 +64,23 @@ void measureOneRound()
     roundClock.setEnabled(true);
     QCoreApplication::exec();
 
-    std::vector<double> lateness;
+    std::vector<double> deviation;
     std::vector<double> gapError;
     for (std::size_t k = 0; k < ticks.size(); ++k) {
-        lateness.push_back(msBetween(start, ticks[k]) - double((k + 1) * TickMs));
+        deviation.push_back(msBetween(start, ticks[k]) - double((k + 1) * TickMs));
         if (k > 0)
             gapError.push_back(std::abs(msBetween(ticks[k - 1], ticks[k]) - double(TickMs)));
     }
     std::printf("round: %d ticks of %lld ms\n", TicksPerRound, static_cast<long long>(TickMs));
     std::printf("  wall time            %10.3f ms (ideal %lld ms)\n", msBetween(start, ticks.back()),
                 static_cast<long long>(TicksPerRound * TickMs));
-    std::printf("  tick lateness median %10.3f ms\n", median(lateness));
-    std::printf("  tick lateness worst  %10.3f ms\n", worst(lateness));
+    std::vector<double> distance;
+    for (double d : deviation)
+        distance.push_back(std::abs(d));
+    std::printf("  tick deviation median %9.3f ms (|tick - ideal moment|)\n", median(distance));
+    std::printf("  tick deviation worst  %9.3f ms\n", worst(distance));
+    std::printf("  earliest, latest tick %9.3f, %.3f ms\n", *std::min_element(deviation.begin(), deviation.end()),
+                worst(deviation));
     std::printf("  gap error median     %10.3f ms (|gap - 100 ms|)\n", median(gapError));
     std::printf("  gap error worst      %10.3f ms\n", worst(gapError));
 }
