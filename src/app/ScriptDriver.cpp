@@ -2,6 +2,7 @@
 
 #include "app/ControlJson.h"
 #include "app/Game.h"
+#include "app/ScriptTargets.h"
 #include "data/GameStateJson.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
@@ -15,11 +16,8 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QStackedWidget>
-#include <QTabWidget>
 #include <QTextEdit>
 
 namespace {
@@ -36,46 +34,28 @@ std::pair<QString, QString> splitCommand(const QString &line)
         return {line, QString()};
     return {line.left(space), line.mid(space + 1)};
 }
-
-// Shows the tab page that holds the control, as a player would pick the tab first.
-void selectTabPageOf(QWidget *control)
-{
-    for (QWidget *child = control; child && child->parentWidget(); child = child->parentWidget()) {
-        auto *stack = qobject_cast<QStackedWidget *>(child->parentWidget());
-        if (!stack)
-            continue;
-        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget())) {
-            const int page = tabs->indexOf(child);
-            if (page >= 0 && tabs->isTabEnabled(page))
-                tabs->setCurrentIndex(page);
-        }
-    }
-}
-
-QWidget *formBackground(QWidget *form)
-{
-    auto *window = qobject_cast<QMainWindow *>(form);
-    return window && window->centralWidget() ? window->centralWidget() : form;
-}
 } // namespace
 
 ScriptDriver::ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript)
-    : m_game(game), m_prompter(prompter), m_transcript(transcript)
+    : m_game(game), m_prompter(prompter), m_transcript(transcript), m_targets(game)
 {
 }
 
 bool ScriptDriver::run(const QString &script)
 {
     const QStringList lines = script.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size() && !m_game.hasEnded(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        runLine(i + 1, line);
-        // Screens that closed themselves are deleted between commands, as between events.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    for (int i = 0; i < lines.size() && !m_game.hasEnded(); ++i)
+        runCommand(i + 1, lines[i]);
     return !m_transcript.hadErrors();
+}
+
+void ScriptDriver::runCommand(int lineNumber, QString line)
+{
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    runLine(lineNumber, line);
+    // Screens that closed themselves are deleted between commands, as between events.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void ScriptDriver::fail(const QString &message)
@@ -126,63 +106,27 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
 
 QWidget *ScriptDriver::findForm(const QString &name)
 {
-    QWidget *form = m_game.form(name);
-    if (!form)
-        fail(QStringLiteral("no screen named %1").arg(name));
-    return form;
+    const ScriptTargets::Found found = m_targets.form(name);
+    if (!found.error.isEmpty())
+        fail(found.error);
+    return found.form;
 }
 
 QObject *ScriptDriver::findControl(const QString &target, QWidget **form)
 {
-    const qsizetype dot = target.indexOf(QLatin1Char('.'));
-    if (dot <= 0 || dot == target.size() - 1) {
-        fail(QStringLiteral("%1 is not FORM.CONTROL").arg(target));
-        return nullptr;
-    }
-    *form = findForm(target.left(dot));
-    if (!*form)
-        return nullptr;
-    const QString name = target.mid(dot + 1);
-    QObject *control = (*form)->findChild<QObject *>(name);
-    if (!control)
-        fail(QStringLiteral("%1 has no control named %2").arg(target.left(dot), name));
-    return control;
+    const ScriptTargets::Found found = m_targets.control(target);
+    if (!found.error.isEmpty())
+        fail(found.error);
+    *form = found.form;
+    return found.control;
 }
 
 bool ScriptDriver::checkUsable(QWidget *form, QObject *control, const QString &target)
 {
-    if (!form->isVisible()) {
-        fail(QStringLiteral("%1 is on a hidden screen").arg(target));
-        return false;
-    }
-    if (!form->isEnabled()) {
-        fail(QStringLiteral("%1 is on a disabled screen").arg(target));
-        return false;
-    }
-    // A modal window (the About box) takes all input until it closes.
-    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != form) {
-        fail(QStringLiteral("%1 is behind the modal %2").arg(target, modal->objectName()));
-        return false;
-    }
-    if (auto *action = qobject_cast<QAction *>(control)) {
-        if (!action->isVisible() || !action->isEnabled()) {
-            fail(QStringLiteral("%1 is hidden or disabled").arg(target));
-            return false;
-        }
-        return true;
-    }
-    auto *widget = qobject_cast<QWidget *>(control);
-    if (!widget)
-        return false;
-    if (!widget->isVisibleTo(form)) {
-        fail(QStringLiteral("%1 is hidden").arg(target));
-        return false;
-    }
-    if (!widget->isEnabled()) {
-        fail(QStringLiteral("%1 is disabled").arg(target));
-        return false;
-    }
-    return true;
+    const QString why = ScriptTargets::whyUnusable(form, control, target);
+    if (!why.isEmpty())
+        fail(why);
+    return why.isEmpty();
 }
 
 void ScriptDriver::click(const QString &target)
@@ -192,7 +136,7 @@ void ScriptDriver::click(const QString &target)
     if (!control)
         return;
     if (auto *widget = qobject_cast<QWidget *>(control); widget && !widget->isHidden())
-        selectTabPageOf(widget);
+        ScriptTargets::selectTabPageOf(widget);
     if (qobject_cast<QMenu *>(control)) {
         checkUsable(form, form, target);
         return;
@@ -220,7 +164,7 @@ void ScriptDriver::move(const QString &formName, const QString &x, const QString
     QWidget *form = findForm(formName);
     if (!form || !checkUsable(form, form, formName))
         return;
-    QWidget *background = formBackground(form);
+    QWidget *background = ScriptTargets::background(form);
     const QPointF local(left / double(TwipsPerPixel), top / double(TwipsPerPixel));
     QMouseEvent event(QEvent::MouseMove, local, background->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ScriptTargets.h"
+
 #include <QString>
 
 class Game;
@@ -18,6 +20,8 @@ public:
     // Runs the script's lines in order until the end or until the program ends.
     // Returns true when every command ran.
     bool run(const QString &script);
+    // Runs one line of a script as line lineNumber; an error is written to the transcript.
+    void runCommand(int lineNumber, QString line);
 
 private:
     void runLine(int lineNumber, const QString &line);
@@ -38,5 +42,6 @@ private:
     Game &m_game;
     ScriptedPrompter &m_prompter;
     Transcript &m_transcript;
+    ScriptTargets m_targets;
     int m_lineNumber = 0;
 };

@@ -19,6 +19,9 @@ public:
     void queueAnswer(bool yes) { m_answers.enqueue(yes); }
     void queueInput(const QString &text) { m_inputs.enqueue(text); }
     void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
+    // Answers and input texts queued and not yet taken by a box.
+    qsizetype pendingAnswers() const { return m_answers.size(); }
+    qsizetype pendingInputs() const { return m_inputs.size(); }
 
     // Each box shown so far, as "CAPTION|TEXT" for a message and "CAPTION|PROMPT" for an input.
     const QStringList &boxes() const { return m_boxes; }

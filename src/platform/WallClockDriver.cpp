@@ -19,9 +19,16 @@ WallClockDriver::~WallClockDriver()
     m_scheduler.setChangeListener({});
 }
 
+qint64 WallClockDriver::wallMs() const
+{
+    // Rounded rather than cut off: the alarm, armed in whole milliseconds, then falls within half
+    // a millisecond either side of a tick's moment instead of up to a whole one after it.
+    return (m_wall.nsecsElapsed() + 500000) / 1000000;
+}
+
 qint64 WallClockDriver::logicalNow() const
 {
-    return m_wall.elapsed() - m_pausedTotal;
+    return wallMs() - m_pausedTotal;
 }
 
 void WallClockDriver::wake()
@@ -34,12 +41,12 @@ void WallClockDriver::rearm()
 {
     if (m_scheduler.isPaused()) {
         if (m_pausedSince < 0)
-            m_pausedSince = m_wall.elapsed();
+            m_pausedSince = wallMs();
         m_alarm.stop();
         return;
     }
     if (m_pausedSince >= 0) {
-        m_pausedTotal += m_wall.elapsed() - m_pausedSince;
+        m_pausedTotal += wallMs() - m_pausedSince;
         m_pausedSince = -1;
     }
     const qint64 due = m_scheduler.nextDue();

@@ -17,6 +17,7 @@ public:
     ~WallClockDriver() override;
 
 private:
+    qint64 wallMs() const;
     qint64 logicalNow() const;
     void wake();
     void rearm();
