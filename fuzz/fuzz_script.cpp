@@ -51,7 +51,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static int argc = 1;
     static char name[] = "fuzz_script";
     static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // The application lives as long as the process: destroyed by the exit handlers, after
+    // Qt's own statics have gone, it would crash on its way out.
+    new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RingGlory"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(gothicFont(9, false));
