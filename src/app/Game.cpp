@@ -32,6 +32,15 @@ void centreOnScreen(QWidget *form)
 }
 } // namespace
 
+template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
+{
+    if (!slot) {
+        slot = std::make_unique<Form>(*this);
+        registerForm(slot.get());
+    }
+    return *slot;
+}
+
 Game::Game(Ports ports) : m_ports(std::move(ports))
 {
     m_ports.prompter->setClock(&m_scheduler);
@@ -70,56 +79,32 @@ MainCommand &Game::hub()
 
 saveFile &Game::saveDialog()
 {
-    if (!m_saveDialog) {
-        m_saveDialog = std::make_unique<saveFile>(*this);
-        registerForm(m_saveDialog.get());
-    }
-    return *m_saveDialog;
+    return formOnFirstUse(m_saveDialog);
 }
 
 loadFile &Game::loadDialog()
 {
-    if (!m_loadDialog) {
-        m_loadDialog = std::make_unique<loadFile>(*this);
-        registerForm(m_loadDialog.get());
-    }
-    return *m_loadDialog;
+    return formOnFirstUse(m_loadDialog);
 }
 
 MyStatus &Game::myStatus()
 {
-    if (!m_myStatus) {
-        m_myStatus = std::make_unique<MyStatus>(*this);
-        registerForm(m_myStatus.get());
-    }
-    return *m_myStatus;
+    return formOnFirstUse(m_myStatus);
 }
 
 NextEnemyData &Game::nextEnemyData()
 {
-    if (!m_nextEnemyData) {
-        m_nextEnemyData = std::make_unique<NextEnemyData>(*this);
-        registerForm(m_nextEnemyData.get());
-    }
-    return *m_nextEnemyData;
+    return formOnFirstUse(m_nextEnemyData);
 }
 
 Senseki &Game::senseki()
 {
-    if (!m_senseki) {
-        m_senseki = std::make_unique<Senseki>(*this);
-        registerForm(m_senseki.get());
-    }
-    return *m_senseki;
+    return formOnFirstUse(m_senseki);
 }
 
 Ending &Game::ending()
 {
-    if (!m_ending) {
-        m_ending = std::make_unique<Ending>(*this);
-        registerForm(m_ending.get());
-    }
-    return *m_ending;
+    return formOnFirstUse(m_ending);
 }
 
 void Game::openEnding()
@@ -141,29 +126,17 @@ frmAbout &Game::openAbout(QWidget &owner)
 
 Spar &Game::spar()
 {
-    if (!m_spar) {
-        m_spar = std::make_unique<Spar>(*this);
-        registerForm(m_spar.get());
-    }
-    return *m_spar;
+    return formOnFirstUse(m_spar);
 }
 
 SandBag &Game::sandBag()
 {
-    if (!m_sandBag) {
-        m_sandBag = std::make_unique<SandBag>(*this);
-        registerForm(m_sandBag.get());
-    }
-    return *m_sandBag;
+    return formOnFirstUse(m_sandBag);
 }
 
 PunchingBall &Game::punchingBall()
 {
-    if (!m_punchingBall) {
-        m_punchingBall = std::make_unique<PunchingBall>(*this);
-        registerForm(m_punchingBall.get());
-    }
-    return *m_punchingBall;
+    return formOnFirstUse(m_punchingBall);
 }
 
 Setsumei &Game::openInstructions()

@@ -118,6 +118,8 @@ protected:
 
 private:
     void registerForm(QWidget *form);
+    // The screen in that slot, created and registered the first time it is asked for.
+    template <typename Form> Form &formOnFirstUse(std::unique_ptr<Form> &slot);
 
     Ports m_ports;
     Scheduler m_scheduler;

@@ -1,3 +1,4 @@
+#include "NewCareerState.h"
 #include "data/GameStateJson.h"
 #include "data/Roster.h"
 #include "files/core/SaveChecksum.h"
@@ -18,25 +19,6 @@ Q_DECLARE_METATYPE(SaveLine::Kind)
 Q_DECLARE_METATYPE(SaveRejection)
 
 namespace {
-// A new career of 山田 from 東京, as the title screen leaves it.
-GameState newCareer()
-{
-    GameState state;
-    subCharaDataLoad(state.Chara);
-    state.Chara(1, 0) = QStringLiteral("山田");
-    state.Chara(1, 1) = QStringLiteral("東京");
-    state.varNowDate = 1;
-    state.varNextDate = 10;
-    state.varNextEnemy = 2;
-    state.varKaisen = 4;
-    state.varSensekiCount = 0;
-    state.varSandHit = 0;
-    state.varSandMiss = 0;
-    state.varBallHit = 0;
-    state.varBallMiss = 0;
-    return state;
-}
-
 // The save file of that new career, written by hand from the layout and checked line by line.
 QByteArray goldenNewCareer()
 {

@@ -1,3 +1,4 @@
+#include "NewCareerState.h"
 #include "data/GameStateJson.h"
 #include "data/Roster.h"
 #include "files/core/SaveFile.h"
@@ -11,22 +12,6 @@
 Q_DECLARE_METATYPE(SaveFileLoad)
 
 namespace {
-GameState newCareer()
-{
-    GameState state;
-    subCharaDataLoad(state.Chara);
-    state.Chara(1, 0) = QStringLiteral("山田");
-    state.Chara(1, 1) = QStringLiteral("東京");
-    state.varNowDate = 1;
-    state.varNextDate = 10;
-    state.varNextEnemy = 2;
-    state.varKaisen = 4;
-    state.varSandHit = 0;
-    state.varSandMiss = 0;
-    state.varBallHit = 0;
-    return state;
-}
-
 QByteArray contents(const QString &path)
 {
     QFile file(path);
