@@ -66,6 +66,11 @@ for target in "${targets[@]}"; do
     seed_files "$target" | while read -r file; do cp "$file" "$seeds/"; done
     options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1
              -artifact_prefix="$build_dir/artifacts/$target-")
+    # Left alone, libFuzzer keeps inputs to the longest seed or 4 KiB; a hand-edited save
+    # can be longer than any the game writes, so give the reader room past a full career's.
+    if [ "$target" = fuzz_save_reader ]; then
+        options+=(-max_len=16384)
+    fi
     if [ -f "fuzz/$target.dict" ]; then
         options+=(-dict="$PWD/fuzz/$target.dict")
     fi
