@@ -1,11 +1,20 @@
 #include "platform/Twips.h"
 
+#include <QHash>
 #include <QWidget>
 #include <cmath>
 
 namespace {
-const char *const TwipsProperty = "twipsGeometry";
+// Every placed control's twips, kept beside the widgets rather than as a dynamic property:
+// the fight screen moves its fists and heads every tick, and setting a property by name
+// first searches every property QWidget declares. Never destroyed, so that widgets that
+// outlive the program's statics can still take themselves out.
+QHash<const QWidget *, QRect> &placedTwips()
+{
+    static auto *places = new QHash<const QWidget *, QRect>;
+    return *places;
 }
+} // namespace
 
 int twipsToPixels(int twips)
 {
@@ -15,7 +24,14 @@ int twipsToPixels(int twips)
 void placeTwips(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-    widget->setProperty(TwipsProperty, QRect(left, top, width, height));
+    QHash<const QWidget *, QRect> &places = placedTwips();
+    const auto placed = places.find(widget);
+    if (placed != places.end()) {
+        *placed = QRect(left, top, width, height);
+        return;
+    }
+    places.insert(widget, QRect(left, top, width, height));
+    QObject::connect(widget, &QObject::destroyed, [widget] { placedTwips().remove(widget); });
 }
 
 void setClientSizeTwips(QWidget *widget, int width, int height)
@@ -25,7 +41,7 @@ void setClientSizeTwips(QWidget *widget, int width, int height)
 
 QRect twipsGeometry(const QWidget *widget)
 {
-    const QRect stored = widget->property(TwipsProperty).toRect();
+    const QRect stored = placedTwips().value(widget);
     const QRect pixels = widget->geometry();
     // Trust the stored twips only while the widget still sits where they put it.
     if (!stored.isNull() && twipsToPixels(stored.left()) == pixels.left() &&
