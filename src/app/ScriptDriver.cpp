@@ -54,8 +54,12 @@ void ScriptDriver::runCommand(int lineNumber, QString line)
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     runLine(lineNumber, line);
-    // Screens that closed themselves are deleted between commands, as between events.
+    // Between commands the game gets what its event loop would give it between a player's
+    // inputs: screens that closed themselves are deleted, and the updates and layouts that
+    // widgets asked for are done. Left to pile up, those requests made every later command
+    // search a longer queue. Outside an event loop deletions have to be asked for by name.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents();
 }
 
 void ScriptDriver::fail(const QString &message)
