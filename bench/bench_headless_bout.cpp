@@ -45,6 +45,8 @@ qint64 playBout(Game &game, const QList<QAbstractButton *> &punches)
         if (punch->isVisible() && punch->isEnabled())
             punch->click();
         game.scheduler().advance(1000);
+        // What the script driver does between commands: the widgets' updates are done.
+        QCoreApplication::sendPostedEvents();
     }
     return game.scheduler().now() - start;
 }
