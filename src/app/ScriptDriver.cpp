@@ -57,7 +57,8 @@ void ScriptDriver::runCommand(int lineNumber, QString line)
     // Between commands the game gets what its event loop would give it between a player's
     // inputs: screens that closed themselves are deleted, and the updates and layouts that
     // widgets asked for are done. Left to pile up, those requests made every later command
-    // search a longer queue. Outside an event loop deletions have to be asked for by name.
+    // search a longer queue. With no event loop running, Qt holds back a deletion asked for
+    // outside any event unless deletions are asked for by name.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
 }
