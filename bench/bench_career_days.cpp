@@ -12,11 +12,8 @@
 // Usage: bench_career_days [DAYS]   (default 2000)
 // The script driver's transcript is thrown away; BENCH_TRANSCRIPT=FILE keeps it there.
 
-#include "app/Game.h"
-#include "app/GamePorts.h"
-#include "app/ScriptDriver.h"
+#include "app/ScriptedGame.h"
 #include "app/SoakBot.h"
-#include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
 
@@ -68,7 +65,7 @@ public:
     {
         int stepsWithoutNewDay = 0;
         while (m_figures.days < days) {
-            if (!m_game || m_game->hasEnded())
+            if (!m_play || m_play->game().hasEnded())
                 newGame();
             const qint64 daysBefore = m_figures.days;
             step();
@@ -84,7 +81,7 @@ public:
     const Figures &figures() const { return m_figures; }
     QString screenInCharge() const
     {
-        const QList<QWidget *> screens = m_game ? SoakBot::screensInCharge(*m_game) : QList<QWidget *>{};
+        const QList<QWidget *> screens = m_play ? SoakBot::screensInCharge(m_play->game()) : QList<QWidget *>{};
         return screens.isEmpty() ? QStringLiteral("none") : screens.first()->objectName();
     }
 
@@ -93,10 +90,7 @@ private:
     {
         endGame();
         ++m_figures.games;
-        m_game = std::make_unique<Game>(scriptedPorts(&m_transcript, &m_prompter));
-        m_transcript.setClock(&m_game->scheduler());
-        m_driver = std::make_unique<ScriptDriver>(*m_game, *m_prompter, m_transcript);
-        m_game->openTitle();
+        m_play = std::make_unique<ScriptedGame>(m_transcript);
         m_lastDay = 0;
         m_lastRecordCount = 0;
         m_hubTurn = 0;
@@ -105,20 +99,19 @@ private:
 
     void endGame()
     {
-        if (!m_game)
+        if (!m_play)
             return;
-        m_figures.gameMs += m_game->scheduler().now();
+        m_figures.gameMs += m_play->game().scheduler().now();
         m_figures.transcriptErrors = m_figures.transcriptErrors || m_transcript.hadErrors();
-        m_driver.reset();
-        m_game.reset();
+        m_play.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void run(const QString &line) { m_driver->runCommand(int(++m_figures.steps), line); }
+    void run(const QString &line) { m_play->driver().runCommand(int(++m_figures.steps), line); }
 
     void step()
     {
-        const QList<QWidget *> screens = SoakBot::screensInCharge(*m_game);
+        const QList<QWidget *> screens = SoakBot::screensInCharge(m_play->game());
         const QString screen = screens.isEmpty() ? QString() : screens.first()->objectName();
         if (screen == QStringLiteral("frmMain")) {
             run(QStringLiteral("input 山田"));
@@ -140,7 +133,7 @@ private:
     // Sandbag, punching ball, sparring, rest in turn; a rest whenever strength is low.
     int nextActivity()
     {
-        const GameState &state = m_game->state();
+        const GameState &state = m_play->game().state();
         if (state.Chara(CharaTable::PlayerRow, CharaTable::Strength).toInt() < LowStrength)
             return 3;
         return m_hubTurn++ % 4;
@@ -164,9 +157,9 @@ private:
 
     void countProgress()
     {
-        if (!m_game)
+        if (!m_play)
             return;
-        const GameState &state = m_game->state();
+        const GameState &state = m_play->game().state();
         const int day = state.varNowDate.toInt();
         if (day > m_lastDay && m_lastDay > 0)
             m_figures.days += day - m_lastDay;
@@ -177,9 +170,7 @@ private:
     }
 
     Transcript m_transcript;
-    ScriptedPrompter *m_prompter = nullptr;
-    std::unique_ptr<Game> m_game;
-    std::unique_ptr<ScriptDriver> m_driver;
+    std::unique_ptr<ScriptedGame> m_play;
     Figures m_figures;
     int m_lastDay = 0;
     int m_lastRecordCount = 0;

@@ -1,9 +1,7 @@
 // Feeds arbitrary bytes to the script driver as a game script, on a fresh game each
 // time, as `ringglory --script` does: every command, answer, wait and click the driver
 // accepts must leave the game sound, and everything it refuses must be refused cleanly.
-#include "app/GamePorts.h"
-#include "app/ScriptDriver.h"
-#include "platform/ScriptedPrompter.h"
+#include "app/ScriptedGame.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
 
@@ -71,14 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QString output;
         QTextStream stream(&output);
         Transcript transcript(stream);
-        ScriptedPrompter *prompter = nullptr;
-        Game game(scriptedPorts(&transcript, &prompter));
-        transcript.setClock(&game.scheduler());
-        game.setTranscript(&transcript);
-        game.openTitle();
-        ScriptDriver driver(game, *prompter, transcript);
-        driver.run(script);
-        game.setTranscript(nullptr);
+        ScriptedGame scripted(transcript);
+        scripted.driver().run(script);
     }
     // Whatever the game left for deletion goes now, so nothing piles up from one input to the next.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,7 +1,6 @@
 #include "app/GamePorts.h"
-#include "app/ScriptDriver.h"
+#include "app/ScriptedGame.h"
 #include "platform/GameFiles.h"
-#include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
 #include "platform/WallClockDriver.h"
@@ -35,16 +34,8 @@ int runScript(const QString &path)
     const QString script = QString::fromUtf8(file.readAll());
 
     Transcript transcript(out);
-    ScriptedPrompter *prompter = nullptr;
-    Game game(scriptedPorts(&transcript, &prompter));
-    transcript.setClock(&game.scheduler());
-    game.setTranscript(&transcript);
-    game.openTitle();
-    ScriptDriver driver(game, *prompter, transcript);
-    const bool ranEveryCommand = driver.run(script);
-    // Tearing the screens down is not part of the game's story.
-    game.setTranscript(nullptr);
-    return ranEveryCommand ? 0 : 1;
+    ScriptedGame scripted(transcript);
+    return scripted.driver().run(script) ? 0 : 1;
 }
 } // namespace
 

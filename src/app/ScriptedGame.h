@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Game.h"
+#include "app/ScriptDriver.h"
+
+class ScriptedPrompter;
+class Transcript;
+
+// A new game played by a script, as `ringglory --script` plays it: scripted ports, the
+// transcript stamped with the game's clock and told of every screen shown and hidden,
+// the title screen open, and a driver for the script's lines.
+class ScriptedGame
+{
+public:
+    explicit ScriptedGame(Transcript &transcript);
+    // Tearing the screens down is not part of the game's story: the transcript is let go first.
+    ~ScriptedGame();
+    ScriptedGame(const ScriptedGame &) = delete;
+    ScriptedGame &operator=(const ScriptedGame &) = delete;
+
+    Game &game() { return m_game; }
+    ScriptedPrompter &prompter() { return *m_prompter; }
+    ScriptDriver &driver() { return m_driver; }
+
+private:
+    Transcript &m_transcript;
+    ScriptedPrompter *m_prompter = nullptr;
+    Game m_game;
+    ScriptDriver m_driver;
+};
