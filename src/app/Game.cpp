@@ -57,6 +57,14 @@ Prompter::Answer Game::message(const QString &text, Prompter::Buttons buttons, c
     return prompter().message(text, buttons, Prompter::Icon::None, caption);
 }
 
+void Game::setOptions(const GameOptions &options)
+{
+    if (options == m_options)
+        return;
+    m_options = options;
+    emit optionsChanged();
+}
+
 frmMain &Game::openTitle()
 {
     auto *title = new frmMain(*this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/GameState.h"
+#include "options/core/GameOptions.h"
 #include "platform/Help.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
@@ -61,6 +62,11 @@ public:
     Help &help() { return *m_ports.help; }
     SysInfo &sysInfo() { return *m_ports.sysInfo; }
 
+    // The player's options in force now.
+    const GameOptions &options() const { return m_options; }
+    // Puts new options in force at once and announces them (optionsChanged).
+    void setOptions(const GameOptions &options);
+
     // A message box with the game's defaults (OK only, no icon, the application title).
     Prompter::Answer message(const QString &text, Prompter::Buttons buttons = Prompter::Buttons::Ok,
                              const QString &caption = Prompter::applicationTitle());
@@ -113,6 +119,10 @@ public:
     void setTranscript(Transcript *transcript) { m_transcript = transcript; }
     Transcript *transcript() const { return m_transcript; }
 
+signals:
+    // The options in force have changed; screens that show or play them follow at once.
+    void optionsChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -124,6 +134,7 @@ private:
     Ports m_ports;
     Scheduler m_scheduler;
     GameState m_state;
+    GameOptions m_options;
     Transcript *m_transcript = nullptr;
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
