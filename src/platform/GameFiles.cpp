@@ -7,11 +7,16 @@
 namespace {
 QStringList assetFolders(const QString &programDir)
 {
-    return {
+    QStringList folders = {
         programDir + QStringLiteral("/assets"),
         programDir + QStringLiteral("/../share/ringglory/assets"),
-        QStringLiteral(RINGGLORY_SOURCE_ASSETS),
     };
+#ifdef RINGGLORY_SOURCE_ASSETS
+    // Only builds with tests know the source tree: an installed program must not depend
+    // on, or reveal, the folder it was built in.
+    folders << QStringLiteral(RINGGLORY_SOURCE_ASSETS);
+#endif
+    return folders;
 }
 } // namespace
 
