@@ -244,14 +244,12 @@ private slots:
     {
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        QProcess install;
-        install.start(QStringLiteral(RINGGLORY_CMAKE),
-                      {QStringLiteral("--install"), QStringLiteral(RINGGLORY_BUILD_DIR),
-                       QStringLiteral("--prefix"), prefix.path()});
-        QVERIFY(install.waitForFinished(60000));
-        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        install(prefix);
+        if (QTest::currentTestFailed())
+            return;
 
-        const QString program = prefix.filePath(QStringLiteral("bin/ringglory"));
+        const QString program =
+            prefix.filePath(QStringLiteral(RINGGLORY_INSTALL_BINDIR) + QStringLiteral("/ringglory"));
         QVERIFY(QFileInfo(program).isExecutable());
         const QString installedAssets =
             QDir::cleanPath(prefix.filePath(QStringLiteral("share/ringglory/assets")));
@@ -275,7 +273,8 @@ private slots:
         QFile entry(prefix.filePath(QStringLiteral("share/applications/ringglory.desktop")));
         QVERIFY(entry.open(QIODevice::ReadOnly));
         const QByteArray desktop = entry.readAll();
-        QVERIFY(desktop.contains("\nExec=ringglory\n"));
+        // The menu starts the program by its full path: a games folder need not be on PATH.
+        QVERIFY2(desktop.contains("\nExec=" + program.toUtf8() + "\n"), desktop.constData());
         QVERIFY(desktop.contains("\nIcon=ringglory\n"));
         const QImage icon(prefix.filePath(QStringLiteral("share/icons/hicolor/256x256/apps/ringglory.png")));
         QCOMPARE(icon.size(), QSize(256, 256));
@@ -291,6 +290,52 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(run.readAllStandardOutput().contains("\"text\":\"RING GLORY\""));
+    }
+
+    void installedDescriptionsAreValid()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        install(prefix);
+        if (QTest::currentTestFailed())
+            return;
+
+        // What menus and software centres read passes the checks they apply.
+        QProcess desktop;
+        desktop.start(QStringLiteral("desktop-file-validate"),
+                      {prefix.filePath(QStringLiteral("share/applications/ringglory.desktop"))});
+        QVERIFY2(desktop.waitForFinished(60000), "desktop-file-validate did not run");
+        const QByteArray desktopReport = desktop.readAllStandardOutput() + desktop.readAllStandardError();
+        QVERIFY2(desktop.exitCode() == 0 && desktopReport.isEmpty(), desktopReport.constData());
+
+        const QFileInfoList metainfos =
+            QDir(prefix.filePath(QStringLiteral("share/metainfo"))).entryInfoList({QStringLiteral("*.metainfo.xml")});
+        QCOMPARE(metainfos.size(), 1);
+        QProcess appstream;
+        appstream.start(QStringLiteral("appstreamcli"),
+                        {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfos.first().filePath()});
+        QVERIFY2(appstream.waitForFinished(60000), "appstreamcli did not run");
+        QVERIFY2(appstream.exitCode() == 0,
+                 (appstream.readAllStandardOutput() + appstream.readAllStandardError()).constData());
+
+        // The manual page and the changelog, as man and Debian look for them, and the licence.
+        for (const QString &document : {QStringLiteral("share/man/man6/ringglory.6.gz"),
+                                        QStringLiteral("share/doc/ringglory/changelog.gz")})
+            QVERIFY2(QFileInfo(prefix.filePath(document)).size() > 0, qPrintable(document + " is missing"));
+        QFile copyright(prefix.filePath(QStringLiteral("share/doc/ringglory/copyright")));
+        QVERIFY(copyright.open(QIODevice::ReadOnly));
+        QVERIFY(copyright.readAll().contains("Copyright: 2026 The Ring Glory developers\nLicense: Expat\n"));
+    }
+
+private:
+    static void install(const QTemporaryDir &prefix)
+    {
+        QProcess install;
+        install.start(QStringLiteral(RINGGLORY_CMAKE),
+                      {QStringLiteral("--install"), QStringLiteral(RINGGLORY_BUILD_DIR),
+                       QStringLiteral("--prefix"), prefix.path()});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
     }
 };
 
