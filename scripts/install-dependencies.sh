@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Ring Glory needs to build, run and test, skipping
 # those already present. Runs apt-get as root, or through sudo for another user.
-# With --screenshots also what scripts/screenshots.sh needs to drive and capture windows.
+# With --screenshots also what scripts/screenshots.sh needs to drive and capture windows;
+# with --package also what scripts/package-check.sh needs to build and check the .deb.
 set -euo pipefail
 
 packages=(
@@ -9,10 +10,15 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins libgl-dev
     fonts-noto-cjk fonts-ipafont-gothic
     xvfb xauth
+    desktop-file-utils appstream
 )
-if [ "${1:-}" = "--screenshots" ]; then
-    packages+=(xdotool imagemagick)
-fi
+for option in "$@"; do
+    case "$option" in
+        --screenshots) packages+=(xdotool imagemagick) ;;
+        --package) packages+=(lintian man-db file binutils) ;;
+        *) echo "install-dependencies.sh: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
