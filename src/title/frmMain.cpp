@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "files/loadFile.h"
+#include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 #include "title/HelpMenu.h"
@@ -30,9 +31,9 @@ QFont centuryFont(double pointSize)
 
 QLabel *centredLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(font);
     return label;
 }
