@@ -77,7 +77,7 @@ BoxerCardForm::BoxerCardForm(Game &game, const QString &name, const QString &cap
     connect(ok, &QPushButton::clicked, this, &BoxerCardForm::Command1_Click);
 }
 
-QLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int left, int top, int width, int height)
+GameLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int left, int top, int width, int height)
 {
     auto *label = new GameLabel(text, this);
     label->setObjectName(name);

@@ -85,6 +85,9 @@ void Senseki::showOver(QWidget &opener)
     opener.setEnabled(false);
     subOriginal();
     show();
+    // The newest bout is the one the player comes to see, wherever the grid was left scrolled.
+    m_grid->doItemsLayout();
+    m_grid->scrollToBottom();
 }
 
 QWidget &Senseki::opener()

@@ -10,6 +10,10 @@
 namespace {
 enum class Kind { Space, Open, Close, Hiragana, Katakana, Ideograph, Other };
 
+constexpr QStringView OpeningBrackets = u"「『（([【〈《｛";
+constexpr QStringView ClosingBrackets = u"」』）)]】〉》｝";
+constexpr QStringView Punctuation = u"、。，．！？!?・…：；";
+
 bool isSpace(QChar c)
 {
     return c == u' ' || c == u'\u3000';
@@ -19,9 +23,9 @@ Kind kindOf(QChar c)
 {
     if (isSpace(c))
         return Kind::Space;
-    if (QStringView(u"「『（([【〈《｛").contains(c))
+    if (OpeningBrackets.contains(c))
         return Kind::Open;
-    if (QStringView(u"」』）)]】〉》｝、。，．！？!?・…：；").contains(c))
+    if (ClosingBrackets.contains(c) || Punctuation.contains(c))
         return Kind::Close;
     const char16_t u = c.unicode();
     if (u >= 0x3041 && u <= 0x309F)
@@ -60,12 +64,19 @@ QStringList phrasesOf(const QString &paragraph)
     const bool spaced = std::any_of(paragraph.begin(), paragraph.end(), isSpace);
     QStringList phrases;
     QString phrase;
+    // A name in brackets is one phrase however many words it has.
+    int brackets = 0;
     for (qsizetype i = 0; i < paragraph.size(); ++i) {
+        if (OpeningBrackets.contains(paragraph[i]))
+            ++brackets;
+        else if (ClosingBrackets.contains(paragraph[i]) && brackets > 0)
+            --brackets;
         phrase += paragraph[i];
         if (i + 1 == paragraph.size())
             break;
         const QChar next = paragraph[i + 1];
-        const bool ends = spaced ? isSpace(paragraph[i]) && !isSpace(next) : phraseBreak(paragraph[i], next);
+        const bool ends = spaced ? isSpace(paragraph[i]) && !isSpace(next)
+                                 : brackets == 0 && phraseBreak(paragraph[i], next);
         if (ends) {
             phrases << phrase;
             phrase.clear();
@@ -107,8 +118,14 @@ void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, int w
         wordSplit = true;
         for (const QChar c : phrase) {
             if (!line.isEmpty() && !clingsToPrevious(c) && !fitsLine(line + c)) {
+                // An opening bracket never ends a line: it goes down with what it opens.
+                QString carried;
+                if (line.size() > 1 && kindOf(line.back()) == Kind::Open) {
+                    carried = line.back();
+                    line.chop(1);
+                }
                 out << withoutTrailingSpaces(line);
-                line.clear();
+                line = carried;
             }
             line += c;
         }

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "hub/MainCommand.h"
+#include "platform/ColourButton.h"
 #include "platform/GameLabel.h"
 #include "platform/Twips.h"
 
@@ -68,12 +69,9 @@ QLabel *TrainingScreen::addLabel(const QString &name, double pointSize, quint32 
 QPushButton *TrainingScreen::addPunchButton(const QString &name, const QString &caption, quint32 colour,
                                             double pointSize, const QRect &place)
 {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new ColourButton(caption, vbColor(colour), this);
     button->setObjectName(name);
     button->setFont(gothicFont(pointSize));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, vbColor(colour));
-    button->setPalette(palette);
     placeAt(button, place);
     return button;
 }
