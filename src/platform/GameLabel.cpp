@@ -149,7 +149,7 @@ GameLabel::GameLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 QStringList GameLabel::lines(const QString &text, const QFont &font, int width, bool wrap, bool *wordSplit)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    const QStringList paragraphs = text.split(lineBreak);
+    QStringList paragraphs = text.split(lineBreak);
     if (!wrap)
         return paragraphs;
     const QFontMetricsF metrics(font);
