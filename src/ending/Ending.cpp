@@ -3,11 +3,11 @@
 #include "app/Game.h"
 #include "info/MyStatus.h"
 #include "info/Senseki.h"
+#include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,25 +19,10 @@ constexpr int Gongs = 9;
 
 // The words were measured for a narrower Gothic face than the ones found here; a text that
 // would be cut off is set a little smaller instead, so every word of the farewell shows.
-void shrinkToFit(QLabel *label)
+GameLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize, bool bold,
+                    int left, int top, int width, int height)
 {
-    QFont font = label->font();
-    const QRect area = label->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1));
-    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-    constexpr double SmallestPointSize = 7;
-    while (font.pointSizeF() > SmallestPointSize) {
-        const QRect needed = QFontMetrics(font).boundingRect(area, flags, label->text());
-        if (needed.width() <= area.width() && needed.height() <= area.height())
-            break;
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
-    label->setFont(font);
-}
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize, bool bold, int left,
-                 int top, int width, int height)
-{
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
     label->setFont(gothicFont(pointSize, bold));
     placeTwips(label, left, top, width, height);
@@ -48,24 +33,23 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, doub
 QLabel *addNamePlate(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                      int height)
 {
-    QLabel *plate = addLabel(parent, name, text, 12, true, left, top, width, height);
-    plate->setAlignment(Qt::AlignCenter);
+    GameLabel *plate = addLabel(parent, name, text, 12, true, left, top, width, height);
+    plate->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     plate->setFrameShape(QFrame::Box);
     plate->setAutoFillBackground(true);
     QPalette palette = plate->palette();
     palette.setColor(QPalette::Window, vbColor(0xC0FFFF));
     plate->setPalette(palette);
-    shrinkToFit(plate);
+    plate->shrinkToFit();
     return plate;
 }
 
 QLabel *addSpeech(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                   int height)
 {
-    QLabel *speech = addLabel(parent, name, text, 9.75, false, left, top, width, height);
+    GameLabel *speech = addLabel(parent, name, text, 9.75, false, left, top, width, height);
     speech->setWordWrap(true);
-    speech->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    shrinkToFit(speech);
+    speech->shrinkToFit();
     return speech;
 }
 
@@ -95,13 +79,13 @@ Ending::Ending(Game &game) : m_game(game), m_gongTimer(game.scheduler(), [this] 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setClientSizeTwips(this, ClientWidth, ClientHeight);
 
-    QLabel *best = addLabel(this, QStringLiteral("Label1"), QStringLiteral("You are the Best in the World !!"), 18,
-                            true, 360, 240, 5295, 495);
-    best->setAlignment(Qt::AlignCenter);
+    GameLabel *best = addLabel(this, QStringLiteral("Label1"), QStringLiteral("You are the Best in the World !!"), 18,
+                               true, 360, 240, 5295, 495);
+    best->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette bestPalette = best->palette();
     bestPalette.setColor(QPalette::WindowText, vbColor(0x0000C0));
     best->setPalette(bestPalette);
-    shrinkToFit(best);
+    best->shrinkToFit();
 
     // The boxes come first so that the plates and the words lie on top of them.
     addSpeechBox(this, QStringLiteral("Shape1"), 240, 1080, 5415, 1455);

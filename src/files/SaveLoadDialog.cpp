@@ -1,6 +1,7 @@
 #include "files/SaveLoadDialog.h"
 
 #include "app/Game.h"
+#include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
@@ -15,9 +16,9 @@
 #include <QTreeWidget>
 
 namespace {
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font)
+GameLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
     return label;
@@ -51,10 +52,12 @@ SaveLoadDialog::SaveLoadDialog(Game &game, const Texts &texts, const Places &pla
 
     const int textWidth = places.client.width() - 2 * Margin;
     placeTwips(addLabel(this, QStringLiteral("Label1"), texts.heading, gothicFont(12)), Margin, 120, textWidth, 405);
-    QLabel *instruction = addLabel(this, QStringLiteral("Label2"), texts.instruction, gothicFont(9, false));
+    GameLabel *instruction = addLabel(this, QStringLiteral("Label2"), texts.instruction, gothicFont(9, false));
     instruction->setWordWrap(true);
-    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(instruction, places.instruction);
+    // The spaces in the instruction mark where its lines break; a line too long for the box
+    // in the Gothic faces found here is set a little smaller rather than split.
+    instruction->shrinkToFit();
 
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));

@@ -8,6 +8,7 @@
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
 #include "info/Senseki.h"
+#include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -29,7 +30,7 @@ constexpr int TabButtonHeight = 495;
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize = 9)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
     label->setFont(gothicFont(pointSize));
     return label;
@@ -74,7 +75,7 @@ void MainCommand::buildCard(QWidget *client)
 {
     addWhiteFrame(client, QStringLiteral("Shape1"), 120, 0, 1815, 1935);
     m_name = addLabel(client, QStringLiteral("lblName"), {}, 15.75);
-    m_name->setAlignment(Qt::AlignCenter);
+    m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(m_name, 0xFF0000);
     placeTwips(m_name, 120, 120, 1815, 375);
 
@@ -116,7 +117,7 @@ void MainCommand::buildCard(QWidget *client)
     const QPoint valuePlaces[5] = {{1080, 1080}, {1800, 1080}, {4320, 1080}, {1800, 1455}, {4320, 1455}};
     for (int k = 0; k < 5; ++k) {
         m_status[k] = addLabel(client, QStringLiteral("lblStatus(%1)").arg(k), {});
-        m_status[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_status[k]->setAlignment(Qt::AlignRight | Qt::AlignTop);
         m_status[k]->setAutoFillBackground(true);
         QPalette palette = m_status[k]->palette();
         palette.setColor(QPalette::Window, Qt::white);

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "info/core/BoxerCard.h"
+#include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -43,7 +44,7 @@ BoxerCardForm::BoxerCardForm(Game &game, const QString &name, const QString &cap
     setTextColour(m_name, 0xFF0000);
     m_record = addLabel(QStringLiteral("Senseki"), {}, 3240, 720, 1935, 375);
     m_record->setFont(gothicFont(12));
-    m_record->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_record->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_ranking = addLabel(QStringLiteral("lblRanking"), {}, 240, 1140, 2760, 315);
     m_ranking->setFont(gothicFont(12));
     setTextColour(m_ranking, 0x0000FF);
@@ -76,9 +77,9 @@ BoxerCardForm::BoxerCardForm(Game &game, const QString &name, const QString &cap
     connect(ok, &QPushButton::clicked, this, &BoxerCardForm::Command1_Click);
 }
 
-QLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int left, int top, int width, int height)
+GameLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int left, int top, int width, int height)
 {
-    auto *label = new QLabel(text, this);
+    auto *label = new GameLabel(text, this);
     label->setObjectName(name);
     label->setFont(gothicFont(9));
     placeTwips(label, left, top, width, height);
@@ -88,7 +89,7 @@ QLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int le
 QLabel *BoxerCardForm::addValue(const QString &name, int left, int top, int width, int height)
 {
     QLabel *value = addLabel(name, {}, left, top, width, height);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setAlignment(Qt::AlignRight | Qt::AlignTop);
     value->setAutoFillBackground(true);
     QPalette palette = value->palette();
     palette.setColor(QPalette::Window, Qt::white);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/GameLabel.h"
+
 #include <QWidget>
 
 class Game;
@@ -26,7 +28,7 @@ protected:
     // Writes the card's texts into the shared labels.
     void showCard(const BoxerCard &card);
     // A bold caption label of this screen.
-    QLabel *addLabel(const QString &name, const QString &text, int left, int top, int width, int height);
+    GameLabel *addLabel(const QString &name, const QString &text, int left, int top, int width, int height);
     // A white value label with its text at the right.
     QLabel *addValue(const QString &name, int left, int top, int width, int height);
 

@@ -16,5 +16,5 @@ protected:
     QWidget &opener() override;
 
 private:
-    QLabel *m_message = nullptr;
+    GameLabel *m_message = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "ending/Ending.h"
 #include "hub/MainCommand.h"
 #include "info/core/FightRecord.h"
+#include "platform/GameLabel.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -25,10 +26,10 @@ Senseki::Senseki(Game &game) : m_game(game)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setClientSizeTwips(this, ClientWidth, ClientHeight);
 
-    auto *title = new QLabel(QStringLiteral("戦績"), this);
+    auto *title = new GameLabel(QStringLiteral("戦績"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(gothicFont(20.25));
-    title->setAlignment(Qt::AlignCenter);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeTwips(title, 1200, 120, 2655, 375);
 
     // The header row is the grid's fixed row; the first column is fixed as well, drawn
@@ -84,6 +85,9 @@ void Senseki::showOver(QWidget &opener)
     opener.setEnabled(false);
     subOriginal();
     show();
+    // The newest bout is the one the player comes to see, wherever the grid was left scrolled.
+    m_grid->doItemsLayout();
+    m_grid->scrollToBottom();
 }
 
 QWidget &Senseki::opener()

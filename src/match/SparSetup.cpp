@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "match/core/MatchRules.h"
 #include "platform/GameFiles.h"
+#include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -40,7 +41,7 @@ void setColours(QLabel *label, const QColor &text, const QColor *background = nu
 // Labels and buttons keep mouse moves to themselves: the form hears only its own background.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
     label->setFont(gothicFont(pointSize));
     label->setAttribute(Qt::WA_NoMousePropagation);
@@ -126,7 +127,7 @@ void Spar::buildRing()
     m_face = addShape(m_picture, ShapeWidget::Kind::Oval, QStringLiteral("Face"), Skin, 1680, 120, 975, 1095);
 
     // The face picture lies over the face; without a picture the face shows through the empty box.
-    m_head = new QLabel(m_picture);
+    m_head = new GameLabel(m_picture);
     m_head->setObjectName(QStringLiteral("head"));
     m_head->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(m_head, 1615, 30, 1095, 1050);
@@ -147,7 +148,7 @@ void Spar::buildRing()
                             855, 855);
 
     m_lblCount = addLabel(m_picture, QStringLiteral("lblCount"), {}, 36);
-    m_lblCount->setAlignment(Qt::AlignCenter);
+    m_lblCount->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     const QColor black = Qt::black;
     setColours(m_lblCount, vbColor(Yellow), &black);
     placeTwips(m_lblCount, 0, 0, 1575, 855);
@@ -177,7 +178,7 @@ void Spar::buildControls()
     m_guardCircle = addShape(this, ShapeWidget::Kind::Circle, QStringLiteral("GuardCircle"), GuardDesignColour, 1800,
                              4200, 855, 735);
     QLabel *guardCaption = addLabel(this, QStringLiteral("Label1"), QStringLiteral("ガード"), 9);
-    guardCaption->setAlignment(Qt::AlignCenter);
+    guardCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeTwips(guardCaption, 1920, 4440, 615, 255);
 
     m_wakeUp = addButton(this, QStringLiteral("WakeUp"), QStringLiteral("立て！"), 18);
@@ -186,7 +187,7 @@ void Spar::buildControls()
     connect(m_wakeUp, &QPushButton::clicked, this, &Spar::WakeUp_Click);
 
     m_timerWatch = addLabel(this, QStringLiteral("TimerWatch"), QStringLiteral("3:00"), 14.25);
-    m_timerWatch->setAlignment(Qt::AlignCenter);
+    m_timerWatch->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     const QColor black = Qt::black;
     setColours(m_timerWatch, Qt::white, &black);
     placeTwips(m_timerWatch, 1920, 5520, 645, 345);
@@ -206,7 +207,7 @@ void Spar::buildPanel()
     m_lblKaisen = addLabel(this, QStringLiteral("lblKaisen"), QStringLiteral("4回戦"), 9.75);
     placeTwips(m_lblKaisen, 5880, 240, 1035, 195);
     m_nowRound = addLabel(this, QStringLiteral("NowRound"), QStringLiteral("1Ｒ"), 72);
-    m_nowRound->setAlignment(Qt::AlignCenter);
+    m_nowRound->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     const QColor black = Qt::black;
     setColours(m_nowRound, vbColor(Yellow), &black);
     placeTwips(m_nowRound, 4920, 600, 3015, 1455);

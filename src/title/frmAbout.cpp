@@ -1,6 +1,7 @@
 #include "title/frmAbout.h"
 
 #include "app/Game.h"
+#include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
 #include "platform/Twips.h"
 
@@ -51,17 +52,17 @@ frmAbout::frmAbout(Game &game, QWidget &owner) : QDialog(&owner), m_game(game)
     setWindowModality(Qt::ApplicationModal);
     setClientSizeTwips(this, ClientWidth, ClientHeight);
 
-    auto *icon = new QLabel(this);
+    auto *icon = new GameLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     placeTwips(icon, 240, 240, 720, 720);
     icon->setPixmap(programIcon(twipsToPixels(720)));
 
-    auto *title = new QLabel(this);
+    auto *title = new GameLabel(this);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setFont(gothicFont(15.75));
     placeTwips(title, 1200, 240, 3885, 480);
 
-    auto *version = new QLabel(this);
+    auto *version = new GameLabel(this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setFont(gothicFont(9, false));
     placeTwips(version, 1200, 780, 3885, 255);

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "files/loadFile.h"
+#include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 #include "title/HelpMenu.h"
@@ -17,6 +18,7 @@
 namespace {
 constexpr int ClientWidth = 6000;
 constexpr int ClientHeight = 3900;
+constexpr int StatusBarEdge = 2;
 
 QFont centuryFont(double pointSize)
 {
@@ -30,9 +32,9 @@ QFont centuryFont(double pointSize)
 
 QLabel *centredLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GameLabel(text, parent);
     label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(font);
     return label;
 }
@@ -113,6 +115,9 @@ void frmMain::buildStatusBar()
     bar->addWidget(text, 1);
     bar->addPermanentWidget(m_dateLabel);
     bar->addPermanentWidget(m_timeLabel);
+    // The bar starts its first panel a little in from the window's left edge and leaves the
+    // right edge bare once the size grip is off: the clock keeps the same distance from it.
+    m_timeLabel->setContentsMargins(0, 0, StatusBarEdge, 0);
     setStatusBar(bar);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "hub/ActivityScreen.h"
+#include "platform/GameLabel.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
@@ -24,7 +25,7 @@ Setsumei::Setsumei(Game &game, ActivityScreen *screen) : m_game(game), m_screen(
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setClientSizeTwips(this, ClientWidth, ClientHeight);
 
-    auto *title = new QLabel(QStringLiteral("会長の説明"), this);
+    auto *title = new GameLabel(QStringLiteral("会長の説明"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(gothicFont(18));
     QPalette blue = title->palette();

@@ -2,6 +2,8 @@
 
 #include "app/Game.h"
 #include "hub/MainCommand.h"
+#include "platform/ColourButton.h"
+#include "platform/GameLabel.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -24,7 +26,7 @@ TrainingScreen::TrainingScreen(Game &game, const QString &name, const QString &c
     setClientSizeTwips(this, layout.client.width(), layout.client.height());
 
     m_timerWatch = addLabel(QStringLiteral("TimerWatch"), 14.25, 0xFFFFFF, layout.clock);
-    m_timerWatch->setAlignment(Qt::AlignCenter);
+    m_timerWatch->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_timerWatch->setAutoFillBackground(true);
     QPalette clockPalette = m_timerWatch->palette();
     clockPalette.setColor(QPalette::Window, Qt::black);
@@ -54,7 +56,7 @@ TrainingScreen::TrainingScreen(Game &game, const QString &name, const QString &c
 
 QLabel *TrainingScreen::addLabel(const QString &name, double pointSize, quint32 colour, const QRect &place)
 {
-    auto *label = new QLabel(this);
+    auto *label = new GameLabel(this);
     label->setObjectName(name);
     label->setFont(gothicFont(pointSize));
     QPalette palette = label->palette();
@@ -67,12 +69,9 @@ QLabel *TrainingScreen::addLabel(const QString &name, double pointSize, quint32 
 QPushButton *TrainingScreen::addPunchButton(const QString &name, const QString &caption, quint32 colour,
                                             double pointSize, const QRect &place)
 {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new ColourButton(caption, vbColor(colour), this);
     button->setObjectName(name);
     button->setFont(gothicFont(pointSize));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, vbColor(colour));
-    button->setPalette(palette);
     placeAt(button, place);
     return button;
 }

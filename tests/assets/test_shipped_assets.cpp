@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -238,6 +239,33 @@ private slots:
         QVERIFY(icon.hasAlphaChannel());
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(icon.pixel(128, 128)), 255);
+    }
+
+    // The index was a table per section, each with its own column widths, and some words
+    // had no description; every word also has to lead to a page and a place that exist.
+    void keywordIndexIsOneTableOfDescribedLinks()
+    {
+        const QDir help(QDir(AssetsDir).filePath(QStringLiteral("help")));
+        QFile file(help.filePath(QStringLiteral("keywords.html")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        QCOMPARE(html.count(QStringLiteral("<table")), 1);
+        const QRegularExpression row(QStringLiteral("<tr><td>(.*?)</td><td>(.*?)</td></tr>"));
+        const QRegularExpression link(QStringLiteral("^<a href=\"([^\"#]+)(?:#([^\"]+))?\">([^<]+)</a>$"));
+        qsizetype words = 0;
+        for (const QRegularExpressionMatch &entry : row.globalMatch(html)) {
+            const QRegularExpressionMatch target = link.match(entry.captured(1));
+            QVERIFY2(target.hasMatch(), qPrintable(entry.captured(0)));
+            QVERIFY2(!entry.captured(2).trimmed().isEmpty(), qPrintable(target.captured(3)));
+            QFile page(help.filePath(target.captured(1)));
+            QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(target.captured(1)));
+            if (const QString place = target.captured(2); !place.isEmpty())
+                QVERIFY2(QString::fromUtf8(page.readAll()).contains(QStringLiteral("name=\"%1\"").arg(place)),
+                         qPrintable(target.captured(0)));
+            ++words;
+        }
+        QCOMPARE(words, html.count(QStringLiteral("<td><a ")));
+        QVERIFY(words > 0);
     }
 
     void installTreeHoldsWhatTheProgramLooksUp()

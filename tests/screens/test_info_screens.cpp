@@ -165,6 +165,29 @@ private slots:
         QCOMPARE(grid->columnWidth(2), 100);
     }
 
+    // The grid kept the scroll place of its last opening, so a new bout could open half hidden.
+    void recordOpensWithTheNewestBoutInView()
+    {
+        GameFixture fixture;
+        startCareer(fixture);
+        QList<std::pair<int, int>> bouts;
+        for (int k = 0; k < 30; ++k)
+            bouts.append({2 + k % 17, 27});
+        recordBouts(fixture.state(), bouts);
+        MainCommand &hub = fixture.game->hub();
+        Senseki &record = fixture.game->senseki();
+        auto *grid = record.findChild<QTableWidget *>(QStringLiteral("MSFlexGrid1"));
+        click(&hub, QStringLiteral("cmdSenseki"));
+        grid->scrollToTop();
+        click(&record, QStringLiteral("Command1"));
+        bouts.append({2, 3});
+        recordBouts(fixture.state(), bouts);
+        click(&hub, QStringLiteral("cmdSenseki"));
+        const QModelIndex newest = grid->model()->index(grid->rowCount() - 1, 0);
+        QCOMPARE(grid->item(newest.row(), 0)->text(), QString::number(bouts.size()));
+        QVERIFY(grid->viewport()->rect().contains(grid->visualRect(newest)));
+    }
+
     // A shorter record after a load must not leave the rows of the longer one behind.
     void recordGridShrinksWithTheRecord()
     {
