@@ -55,6 +55,12 @@ bool put(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Everything in the directory, hidden files included.
+QStringList entries(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 QByteArray goldenNewCareer()
 {
     return contents(QFINDTESTDATA("../scenarios/saves/new_career.sav"));
@@ -124,6 +130,10 @@ private slots:
                                          << "career.txt.sav";
         QTest::newRow("Japanese name") << "山田の記録"
                                        << "山田の記録.sav";
+        QTest::newRow("dot inside") << "v1.2"
+                                    << "v1.2.sav";
+        QTest::newRow("dots at the end") << "career.."
+                                         << "career...sav";
     }
     void saveAsWritesIntoTheChosenDirectory()
     {
@@ -137,6 +147,8 @@ private slots:
         QVERIFY(!career.saveDialog().isVisible());
         QVERIFY(career.hub().isVisible());
         QVERIFY(career.hub().isEnabled());
+        // What was saved can be found again.
+        career.chooseFile(written);
     }
 
     void dialogsDisableTheHubWhileOpen_data()
@@ -220,6 +232,12 @@ private slots:
         QTest::newRow("into the parent") << "../escape";
         QTest::newRow("absolute") << "/tmp/escape";
         QTest::newRow("question mark") << "what?";
+        // A leading dot would make a hidden file that the load dialog never lists.
+        QTest::newRow("only the extension") << ".sav";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("leading dot") << ".x";
+        QTest::newRow("leading dot, Japanese") << ".山田";
     }
     void refusedNames()
     {
@@ -229,7 +247,7 @@ private slots:
         career.saveAs(typed);
         QCOMPARE(career.messages(), QStringList{QStringLiteral("このファイル名ではセーブできません。\r\n"
                                                                "別のファイル名を入力して下さい。")});
-        QVERIFY(QDir(career.directory.path()).isEmpty());
+        QVERIFY(entries(career.directory.path()).isEmpty());
         QCOMPARE(career.fixture.state().varFileName, QStringLiteral("/saves/before.sav"));
         QVERIFY(career.saveDialog().isVisible());
         QVERIFY(!career.hub().isEnabled());
