@@ -13,6 +13,20 @@ public:
     Cell(const QString &text) : m_value(text) {}
     Cell(const char *text) : m_value(QString::fromUtf8(text)) {}
 
+    // Make the cell empty, a number or a text in place. Going through a temporary cell instead moves
+    // a whole variant, which GCC 12 with optimisation and sanitizers takes for a read of an unset text.
+    void clear() { m_value.emplace<std::monostate>(); }
+    Cell &operator=(int number)
+    {
+        m_value = number;
+        return *this;
+    }
+    Cell &operator=(const QString &text)
+    {
+        m_value = text;
+        return *this;
+    }
+
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
     bool isNumber() const { return std::holds_alternative<int>(m_value); }
     bool isText() const { return std::holds_alternative<QString>(m_value); }

@@ -172,7 +172,7 @@ private slots:
         GameState state = newCareer();
         state.varSensekiCount = 3;
         state.varSenseki[1][1] = QStringLiteral("13");
-        state.varSenseki[2][1] = Cell();
+        state.varSenseki[2][1].clear();
         state.varSenseki[3][1] = QStringLiteral("勝ち");
         const QList<QStringList> rows = FightRecord::rows(state);
         QCOMPARE(rows[0][2], QStringLiteral("判定勝ち"));

@@ -1,11 +1,16 @@
+#include "../support/DiskFailures.h"
 #include "NewCareerState.h"
 #include "data/GameStateJson.h"
 #include "data/Roster.h"
 #include "files/core/SaveFile.h"
 #include "files/core/SaveFormat.h"
+#include "files/core/SaveWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +118,73 @@ private slots:
         // No temporary file is left behind either.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
                  failure == QLatin1String("text") || failure == QLatin1String("readonly") ? 1 : 0);
+    }
+
+    // A disk that gives out under the write: a file size limit met before the first byte, inside
+    // the first write and at the very last byte, and a tmpfs that is really full. The write is
+    // refused, the old save stays byte for byte, no temporary file is left, the state is unchanged.
+    // A limit with room for the whole file shows that the limit is what the failures met.
+    void failingDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("tmpfs");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("fits");
+        GameState career = newCareer();
+        const qint64 size = writeSave(career)->size();
+        QTest::newRow("file size limit: no byte") << false << qint64(0) << false;
+        QTest::newRow("file size limit: one byte") << false << qint64(1) << false;
+        QTest::newRow("file size limit: all but the last byte") << false << size - 1 << false;
+        QTest::newRow("file size limit: room for the whole file") << false << size << true;
+        QTest::newRow("full tmpfs") << true << qint64(0) << false;
+    }
+    void failingDiskKeepsTheOldFile()
+    {
+        QFETCH(bool, tmpfs);
+        QFETCH(qint64, limit);
+        QFETCH(bool, fits);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.sav"));
+        const QByteArray old = "the previous save";
+        if (!tmpfs)
+            QVERIFY(put(path, old));
+        GameState state = newCareer();
+        state.varCheckSum = 99;
+
+        const ChildRun run = runInChild(
+            [&] {
+                if (!tmpfs)
+                    return limitFileSize(rlim_t(limit));
+                return mountPrivateTmpfs(dir.path(), 8) && put(path, old) &&
+                       fillDisk(dir.filePath(QStringLiteral("filler")));
+            },
+            [&] {
+                const SaveFileWrite result = writeSaveFile(path, state);
+                const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                                       QDir::NoDotAndDotDot);
+                const QJsonObject report{{QStringLiteral("result"), int(result)},
+                                         {QStringLiteral("checksum"), state.varCheckSum},
+                                         {QStringLiteral("file"), QString::fromLatin1(contents(path).toBase64())},
+                                         {QStringLiteral("entries"), QJsonArray::fromStringList(entries)}};
+                return QJsonDocument(report).toJson(QJsonDocument::Compact);
+            });
+        if (run.end == ChildRun::End::SetupFailed)
+            QSKIP(tmpfs ? "a tmpfs cannot be mounted here (that needs the superuser)" : "the file size limit cannot be set");
+        QCOMPARE(run.end, ChildRun::End::Finished);
+        const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+        const QByteArray file = QByteArray::fromBase64(report.value(QStringLiteral("file")).toString().toLatin1());
+        if (fits) {
+            QCOMPARE(report.value(QStringLiteral("result")).toInt(), int(SaveFileWrite::Written));
+            QCOMPARE(report.value(QStringLiteral("checksum")).toInt(), 23585);
+            QVERIFY(file.endsWith(" 23585 \r\n"));
+        } else {
+            QCOMPARE(report.value(QStringLiteral("result")).toInt(), int(SaveFileWrite::CannotWrite));
+            QCOMPARE(report.value(QStringLiteral("checksum")).toInt(), 99);
+            QCOMPARE(file, old);
+        }
+        QStringList expected{QStringLiteral("career.sav")};
+        if (tmpfs)
+            expected.append(QStringLiteral("filler"));
+        QCOMPARE(report.value(QStringLiteral("entries")).toVariant().toStringList(), expected);
     }
 
     void unusableFilesLeaveTheCareer_data()

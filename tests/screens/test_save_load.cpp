@@ -1,3 +1,4 @@
+#include "../support/DiskFailures.h"
 #include "support/Careers.h"
 
 #include "data/GameStateJson.h"
@@ -13,6 +14,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,6 +57,12 @@ bool put(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Everything in the directory, hidden files included.
+QStringList entries(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 QByteArray goldenNewCareer()
@@ -124,6 +134,10 @@ private slots:
                                          << "career.txt.sav";
         QTest::newRow("Japanese name") << "山田の記録"
                                        << "山田の記録.sav";
+        QTest::newRow("dot inside") << "v1.2"
+                                    << "v1.2.sav";
+        QTest::newRow("dots at the end") << "career.."
+                                         << "career...sav";
     }
     void saveAsWritesIntoTheChosenDirectory()
     {
@@ -137,6 +151,8 @@ private slots:
         QVERIFY(!career.saveDialog().isVisible());
         QVERIFY(career.hub().isVisible());
         QVERIFY(career.hub().isEnabled());
+        // What was saved can be found again.
+        career.chooseFile(written);
     }
 
     void dialogsDisableTheHubWhileOpen_data()
@@ -220,6 +236,12 @@ private slots:
         QTest::newRow("into the parent") << "../escape";
         QTest::newRow("absolute") << "/tmp/escape";
         QTest::newRow("question mark") << "what?";
+        // A leading dot would make a hidden file that the load dialog never lists.
+        QTest::newRow("only the extension") << ".sav";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("leading dot") << ".x";
+        QTest::newRow("leading dot, Japanese") << ".山田";
     }
     void refusedNames()
     {
@@ -229,7 +251,7 @@ private slots:
         career.saveAs(typed);
         QCOMPARE(career.messages(), QStringList{QStringLiteral("このファイル名ではセーブできません。\r\n"
                                                                "別のファイル名を入力して下さい。")});
-        QVERIFY(QDir(career.directory.path()).isEmpty());
+        QVERIFY(entries(career.directory.path()).isEmpty());
         QCOMPARE(career.fixture.state().varFileName, QStringLiteral("/saves/before.sav"));
         QVERIFY(career.saveDialog().isVisible());
         QVERIFY(!career.hub().isEnabled());
@@ -248,6 +270,100 @@ private slots:
         QVERIFY(career.fixture.state().varFileName.isEmpty());
         QVERIFY(career.saveDialog().isVisible());
         QVERIFY(!career.hub().isEnabled());
+    }
+
+    // A disk that gives out under 新規セーブ over an older file or under 上書きセーブ: the player
+    // is told, the older file stays byte for byte, no temporary file is left, the career played
+    // stays in memory, and once the disk has room again the same save goes through.
+    void failingDiskKeepsTheOldSave_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<bool>("tmpfs");
+        QTest::newRow("新規セーブ, file size limit") << false << false;
+        QTest::newRow("新規セーブ, full tmpfs") << false << true;
+        QTest::newRow("上書きセーブ, file size limit") << true << false;
+        QTest::newRow("上書きセーブ, full tmpfs") << true << true;
+    }
+    void failingDiskKeepsTheOldSave()
+    {
+        QFETCH(bool, overwrite);
+        QFETCH(bool, tmpfs);
+        Career career;
+        const QString path = career.path(QStringLiteral("career.sav"));
+        const QString filler = career.directory.filePath(QStringLiteral("filler"));
+        const auto save = [&] {
+            if (overwrite)
+                career.hub().findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+            else
+                click(&career.saveDialog(), "Open");
+        };
+
+        const ChildRun run = runInChild([&] { return !tmpfs || mountPrivateTmpfs(career.directory.path(), 8); }, [&] {
+            // The older save is day 1 of this career; the career goes on to day 2.
+            if (overwrite)
+                career.saveAs(QStringLiteral("career"));
+            else
+                put(path, goldenNewCareer());
+            const QByteArray old = contents(path);
+            click(&career.hub(), "cmdCommand(3)");
+            if (!overwrite) {
+                click(&career.hub(), "cmdSaveAs");
+                career.saveDialog().changeDirectory(career.directory.path());
+                control<QLineEdit>(&career.saveDialog(), "Text1")->setText(QStringLiteral("career"));
+            }
+            const QString fileNameBefore = career.fixture.state().varFileName;
+            const QJsonObject before = gameStateToJson(career.fixture.state());
+            const bool broken = tmpfs ? fillDisk(filler) : limitFileSize(1000);
+            career.fixture.prompter->clearRecord();
+
+            save();
+            QJsonObject report{
+                {QStringLiteral("broken"), broken},
+                {QStringLiteral("messages"), QJsonArray::fromStringList(career.messages())},
+                {QStringLiteral("oldKept"), contents(path) == old},
+                {QStringLiteral("entries"), QJsonArray::fromStringList(entries(career.directory.path()))},
+                {QStringLiteral("careerKept"), gameStateToJson(career.fixture.state()) == before},
+                {QStringLiteral("fileNameKept"), career.fixture.state().varFileName == fileNameBefore},
+                {QStringLiteral("dialogOpen"), career.saveDialog().isVisible()},
+                {QStringLiteral("hubEnabled"), career.hub().isEnabled()},
+            };
+
+            const bool mended = tmpfs ? QFile::remove(filler) : liftFileSizeLimit();
+            career.fixture.prompter->clearRecord();
+            save();
+            GameState written;
+            report.insert(QStringLiteral("mended"), mended);
+            report.insert(QStringLiteral("retryMessages"), QJsonArray::fromStringList(career.messages()));
+            report.insert(QStringLiteral("retryLoaded"), loadSaveFile(path, written) == SaveFileLoad::Loaded &&
+                                                             written.varNowDate == Cell(2));
+            return QJsonDocument(report).toJson(QJsonDocument::Compact);
+        });
+        if (run.end == ChildRun::End::SetupFailed)
+            QSKIP("a tmpfs cannot be mounted here (that needs the superuser)");
+        QCOMPARE(run.end, ChildRun::End::Finished);
+        const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+        const auto listed = [&report](const char *key) {
+            return report.value(QLatin1String(key)).toVariant().toStringList();
+        };
+        QVERIFY(report.value(QStringLiteral("broken")).toBool());
+        QCOMPARE(listed("messages"), QStringList{QStringLiteral("「") + path +
+                                                 QStringLiteral("」にセーブできませんでした。\r\n"
+                                                                "保存場所を確かめて下さい。")});
+        QVERIFY(report.value(QStringLiteral("oldKept")).toBool());
+        QStringList expected{QStringLiteral("career.sav")};
+        if (tmpfs)
+            expected.append(QStringLiteral("filler"));
+        QCOMPARE(listed("entries"), expected);
+        QVERIFY(report.value(QStringLiteral("careerKept")).toBool());
+        QVERIFY(report.value(QStringLiteral("fileNameKept")).toBool());
+        QCOMPARE(report.value(QStringLiteral("dialogOpen")).toBool(), !overwrite);
+        QCOMPARE(report.value(QStringLiteral("hubEnabled")).toBool(), overwrite);
+
+        QVERIFY(report.value(QStringLiteral("mended")).toBool());
+        QCOMPARE(listed("retryMessages"),
+                 overwrite ? QStringList{QStringLiteral("「") + path + QStringLiteral("」に上書きセーブしました。")}
+                           : QStringList());
+        QVERIFY(report.value(QStringLiteral("retryLoaded")).toBool());
     }
 
     void overwriteSaveBeforeAnySaveWritesNothing()

@@ -11,7 +11,9 @@ enum class SaveFileWrite {
 };
 
 // Writes the career to the file at path through a temporary file that is renamed over
-// the old one only once it is complete, so a failed write never damages a previous save.
+// the old one only once every byte is written and on the disk: a failed write (a full
+// disk, a file size limit, an I/O error) leaves a previous save as it was and no
+// temporary file, and leaves the state unchanged.
 SaveFileWrite writeSaveFile(const QString &path, GameState &state);
 
 enum class SaveFileLoad {

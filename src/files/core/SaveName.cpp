@@ -4,7 +4,8 @@
 
 bool isAcceptableSaveName(const QString &name)
 {
-    if (name.trimmed().isEmpty())
+    // A name with a leading dot makes a hidden file, which the load dialog never lists.
+    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     for (const QChar c : name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"\\/:*?\"<>|").contains(c))

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Whether the save dialog's name box holds a name the game can write: not blank, and
+// Whether the save dialog's name box holds a name the game can write: not blank, not
+// starting with a dot (that would be a hidden file, out of the load dialog's sight), and
 // free of path separators and of the characters file systems refuse in a name
 // (\ / : * ? " < > | and control characters), so a save never lands outside the
 // directory chosen.

@@ -40,13 +40,13 @@ public:
         const SaveLine line = next();
         switch (line.kind) {
         case SaveLine::Kind::Empty:
-            cell = Cell();
+            cell.clear();
             break;
         case SaveLine::Kind::Number:
-            cell = Cell(line.number);
+            cell = line.number;
             break;
         case SaveLine::Kind::Text:
-            cell = Cell(line.text);
+            cell = line.text;
             break;
         case SaveLine::Kind::Overflow:
             m_outOfRange = true;
