@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ScriptFile.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -15,8 +17,9 @@ CommandLine::CommandLine(const QStringList &arguments)
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption script(
         QStringLiteral("script"),
-        QStringLiteral("Play the game headless by the commands in FILE (a regular file of at most 4 MiB) "
-                       "and write what happens to standard output."),
+        QStringLiteral("Play the game headless by the commands in FILE (a regular file of at most %1 MiB) "
+                       "and write what happens to standard output.")
+            .arg(ScriptFile::MaxBytes / (1024 * 1024)),
         QStringLiteral("FILE"));
     parser.addOptions({help, version, script});
 

@@ -9,6 +9,7 @@
 class ScriptFile
 {
 public:
+    // The largest script read, in bytes: 4 MiB.
     static constexpr qint64 MaxBytes = 4 * 1024 * 1024;
 
     // Reads the whole file at path into contents. On failure returns false, leaves contents
