@@ -13,7 +13,7 @@
 // The script driver's transcript is thrown away; BENCH_TRANSCRIPT=FILE keeps it there.
 
 #include "app/ScriptedGame.h"
-#include "app/SoakBot.h"
+#include "SoakBot.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
 

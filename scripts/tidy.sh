@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy over every source in src/ and fails on
-# any finding. It reads the compile commands of a configured build folder: build-tidy/
+# Runs clang-tidy with the checks of .clang-tidy over every source in src/ and soak/ and
+# fails on any finding. It reads the compile commands of a configured build folder: build-tidy/
 # (or the folder given as BUILD_DIR), configured here if need be; nothing is compiled.
 #
-#   bash scripts/tidy.sh            # every file of src/
+#   bash scripts/tidy.sh            # every file of src/ and soak/
 #   bash scripts/tidy.sh src/hub/   # only the files whose path matches
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +20,6 @@ build_dir=${BUILD_DIR:-build-tidy}
 if [ ! -f "$build_dir/compile_commands.json" ]; then
     cmake -S . -B "$build_dir" -DBUILD_TESTING=OFF -DRINGGLORY_BENCH=OFF >/dev/null
 fi
-filter="$PWD/${1:-src/}"
+filter="$PWD/${1:-(src|soak)/}"
 echo "clang-tidy over ${filter#"$PWD/"}"
 run-clang-tidy-14 -p "$build_dir" -j "$(nproc)" -quiet "$filter"

@@ -3,7 +3,7 @@
 //                  [--step-limit SECONDS]
 // Exits 0 when every step kept the game's invariants, 1 at the first violation (the
 // step, the seed and the game's script so far are printed), 2 on a bad command line.
-#include "app/SoakBot.h"
+#include "SoakBot.h"
 #include "platform/Twips.h"
 
 #include <QApplication>

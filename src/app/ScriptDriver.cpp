@@ -18,7 +18,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStringTokenizer>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 QString compactJson(const QJsonObject &object)
@@ -43,9 +46,13 @@ ScriptDriver::ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &t
 
 bool ScriptDriver::run(const QString &script)
 {
-    const QStringList lines = script.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size() && !m_game.hasEnded(); ++i)
-        runCommand(i + 1, lines[i]);
+    // One line at a time: a script of millions of short lines never sits in memory as millions of strings.
+    int lineNumber = 0;
+    for (const QStringView line : QStringTokenizer(script, u'\n')) {
+        if (m_game.hasEnded())
+            break;
+        runCommand(++lineNumber, line.toString());
+    }
     return !m_transcript.hadErrors();
 }
 
@@ -180,6 +187,13 @@ void ScriptDriver::wait(const QString &ms)
 {
     bool ok = false;
     const qint64 duration = ms.toLongLong(&ok);
+    // Digits too many for a number are a wait too long, not a wait that is no number at all.
+    const bool allDigits =
+        !ms.isEmpty() && std::all_of(ms.cbegin(), ms.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if ((ok && duration > MaxWaitMs) || (!ok && allDigits)) {
+        fail(QStringLiteral("wait is at most %1 milliseconds (a day of game time)").arg(MaxWaitMs));
+        return;
+    }
     if (!ok || duration < 0) {
         fail(QStringLiteral("wait needs a whole number of milliseconds"));
         return;

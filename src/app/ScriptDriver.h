@@ -15,6 +15,10 @@ class QWidget;
 class ScriptDriver
 {
 public:
+    // The longest wait one command may ask for: a day of game time. A longer one would keep the
+    // title's clock ticking for hours of real time, or for ever.
+    static constexpr qint64 MaxWaitMs = 24 * 60 * 60 * 1000;
+
     ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript);
 
     // Runs the script's lines in order until the end or until the program ends.

@@ -1,4 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/GamePorts.h"
+#include "app/QuietTerminal.h"
+#include "app/ScriptFile.h"
 #include "app/ScriptedGame.h"
 #include "platform/GameFiles.h"
 #include "platform/Transcript.h"
@@ -7,43 +10,53 @@
 #include "title/frmMain.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QTextStream>
-#include <cstring>
 
 namespace {
-// The path after --script, or null when the game is to be played.
-const char *scriptPath(int argc, char **argv)
-{
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--script") == 0)
-            return argv[i + 1];
-    return nullptr;
-}
-
-int runScript(const QString &path)
+int runScript(const QByteArray &script)
 {
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QTextStream(stderr) << "ringglory: cannot read the script " << path << '\n';
-        return 2;
-    }
-    const QString script = QString::fromUtf8(file.readAll());
-
     Transcript transcript(out);
     ScriptedGame scripted(transcript);
-    return scripted.driver().run(script) ? 0 : 1;
+    return scripted.driver().run(QString::fromUtf8(script)) ? 0 : 1;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const char *script = scriptPath(argc, argv);
-    if (script)
+    QuietTerminal::install();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine(arguments);
+    switch (commandLine.action()) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        QTextStream(stdout) << commandLine.text();
+        return 0;
+    case CommandLine::Action::Refuse:
+        QTextStream(stderr) << "ringglory: " << commandLine.text() << "\nTry 'ringglory --help' for the options.\n";
+        return 2;
+    case CommandLine::Action::RunScript:
+    case CommandLine::Action::Play:
+        break;
+    }
+
+    // A script is read whole before the game starts, so a file that cannot be one is refused
+    // before any window system is touched.
+    QByteArray script;
+    const bool scripted = commandLine.action() == CommandLine::Action::RunScript;
+    if (scripted) {
+        QString error;
+        if (!ScriptFile::read(commandLine.scriptPath(), &script, &error)) {
+            QTextStream(stderr) << "ringglory: " << error << '\n';
+            return 2;
+        }
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RingGlory"));
     // The title closes itself before the hub appears; the game ends the program itself.
@@ -52,8 +65,8 @@ int main(int argc, char **argv)
     if (const QString icon = findGameFile(QStringLiteral("ringglory.png")); !icon.isEmpty())
         QApplication::setWindowIcon(QIcon(icon));
 
-    if (script)
-        return runScript(QString::fromLocal8Bit(script));
+    if (scripted)
+        return runScript(script);
 
     Game game(realPorts());
     WallClockDriver driver(game.scheduler());

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 // The game clock: every timed rule of the game rests on these guarantees.
 class SchedulerTest : public QObject
 {
@@ -166,6 +168,66 @@ private slots:
         // A timer only slightly late keeps its phase.
         scheduler.catchUpTo(1330);
         QCOMPARE(times, (QList<qint64>{100, 1150, 1250}));
+    }
+
+    // However long the waits and however long a timer's interval, the clock stops at its end
+    // instead of wrapping round to a negative time, and a tick past the end never fires.
+    void hugeWaitsStopAtTheEndOfTime_data()
+    {
+        QTest::addColumn<qint64>("interval");
+        QTest::addColumn<QList<qint64>>("waits");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<qint64>("nextDue");
+        constexpr qint64 most = std::numeric_limits<qint64>::max();
+        constexpr qint64 end = Scheduler::EndOfTime;
+        QTest::newRow("the longest wait") << qint64(0) << QList<qint64>{most} << 0 << end << qint64(-1);
+        QTest::newRow("the longest wait twice") << qint64(0) << QList<qint64>{most, most} << 0 << end << qint64(-1);
+        QTest::newRow("a day, then the longest wait")
+            << qint64(0) << QList<qint64>{86400000, most} << 0 << end << qint64(-1);
+        QTest::newRow("a negative wait") << qint64(0) << QList<qint64>{-1, -most - 1} << 0 << qint64(0) << qint64(-1);
+        QTest::newRow("a timer as long as time") << end << QList<qint64>{most, most} << 1 << end << qint64(-1);
+        QTest::newRow("a timer longer than time") << end + 1 << QList<qint64>{most, most} << 0 << end << qint64(-1);
+        QTest::newRow("a timer of the longest interval") << most << QList<qint64>{1, most} << 0 << end << qint64(-1);
+        QTest::newRow("a day's waits under a timer of the longest interval")
+            << most << QList<qint64>{86400000, 86400000} << 0 << qint64(172800000) << qint64(-1);
+        QTest::newRow("a timer still due before the end")
+            << end - 1 << QList<qint64>{end - 2} << 0 << end - 2 << end - 1;
+    }
+
+    void hugeWaitsStopAtTheEndOfTime()
+    {
+        QFETCH(qint64, interval);
+        QFETCH(QList<qint64>, waits);
+        Scheduler scheduler;
+        int ticks = 0;
+        Timer timer(scheduler, [&] { ++ticks; });
+        timer.setInterval(interval);
+        timer.setEnabled(true);
+        for (const qint64 wait : waits) {
+            const qint64 before = scheduler.now();
+            scheduler.advance(wait);
+            QVERIFY(scheduler.now() >= before);
+        }
+        QTEST(ticks, "ticks");
+        QTEST(scheduler.now(), "now");
+        QTEST(scheduler.nextDue(), "nextDue");
+    }
+
+    // The wall clock's catch-up from far behind stops at the end as well, with one late tick.
+    void catchUpPastTheEndOfTimeFiresOnce()
+    {
+        Scheduler scheduler;
+        QList<qint64> times;
+        Timer timer(scheduler, [&] { times.append(scheduler.now()); });
+        timer.setInterval(1000);
+        timer.setEnabled(true);
+        scheduler.catchUpTo(std::numeric_limits<qint64>::max());
+        QCOMPARE(times, (QList<qint64>{1000}));
+        QCOMPARE(scheduler.now(), Scheduler::EndOfTime);
+        QCOMPARE(scheduler.nextDue(), -1);
+        scheduler.catchUpTo(std::numeric_limits<qint64>::max());
+        QCOMPARE(times.size(), 1);
     }
 
     void destroyedTimerLeavesTheScheduler()

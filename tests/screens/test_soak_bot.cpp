@@ -1,6 +1,6 @@
 #include "support/Careers.h"
 
-#include "app/SoakBot.h"
+#include "SoakBot.h"
 #include "hub/MainCommand.h"
 #include "title/frmMain.h"
 

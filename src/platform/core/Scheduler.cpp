@@ -28,23 +28,30 @@ void Scheduler::timerChanged()
         m_changeListener();
 }
 
+qint64 Scheduler::dueAfter(qint64 time, qint64 ms)
+{
+    constexpr qint64 never = std::numeric_limits<qint64>::max();
+    return ms > never - time ? never : time + ms;
+}
+
 void Scheduler::advance(qint64 ms)
 {
     if (isPaused() || ms < 0)
         return;
-    fireUntil(m_now + ms, false);
+    // The clock never passes EndOfTime, so no wait, however long, can carry it past what a qint64 holds.
+    fireUntil(ms > EndOfTime - m_now ? EndOfTime : m_now + ms, false);
 }
 
 void Scheduler::catchUpTo(qint64 target)
 {
     if (isPaused() || target < m_now)
         return;
-    fireUntil(target, true);
+    fireUntil(std::min(target, EndOfTime), true);
 }
 
 qint64 Scheduler::nextDue() const
 {
-    const Timer *next = nextDueTimer(std::numeric_limits<qint64>::max());
+    const Timer *next = nextDueTimer(EndOfTime);
     return next ? next->m_due : -1;
 }
 
@@ -87,9 +94,9 @@ void Scheduler::fireUntil(qint64 target, bool skipAhead)
         m_now = timer->m_due;
         // The next tick is due one interval after this one was due, not after the handler
         // finished, so the clock does not drift with the cost of the handlers.
-        timer->m_due += timer->m_interval;
+        timer->m_due = dueAfter(timer->m_due, timer->m_interval);
         if (skipAhead && target - timer->m_due >= timer->m_interval)
-            timer->m_due = target + timer->m_interval;
+            timer->m_due = dueAfter(target, timer->m_interval);
         timer->fire();
     }
     if (!isPaused())

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <limits>
 #include <vector>
 
 class Timer;
@@ -17,17 +18,22 @@ public:
     Scheduler &operator=(const Scheduler &) = delete;
     ~Scheduler();
 
+    // The latest moment the clock reaches, millions of years into a career: waits and catch-ups
+    // stop there, and a tick due after it never fires.
+    static constexpr qint64 EndOfTime = std::numeric_limits<qint64>::max() / 2;
+
     // Logical milliseconds since the game started.
     qint64 now() const { return m_now; }
 
-    // Fires, in order, every tick due up to now() + ms, and leaves the clock there. Does nothing while paused.
+    // Fires, in order, every tick due up to now() + ms (at most EndOfTime), and leaves the clock
+    // there. Does nothing while paused or for a negative ms.
     void advance(qint64 ms);
 
-    // Fires what is due up to the logical time target; a timer that has fallen more than one
-    // interval behind fires once and resumes one interval from target, rather than in a burst.
+    // Fires what is due up to the logical time target (at most EndOfTime); a timer that has fallen
+    // more than one interval behind fires once and resumes one interval from target, rather than in a burst.
     void catchUpTo(qint64 target);
 
-    // The due time of the next tick, or -1 when no timer is running.
+    // The due time of the next tick, or -1 when no timer will tick again.
     qint64 nextDue() const;
 
     // Stops the clock while a modal box waits for the player; pauses nest.
@@ -45,6 +51,9 @@ private:
     void detach(Timer *timer);
     void timerChanged();
     qint64 nextSequence() { return ++m_sequence; }
+    // time + ms for times and intervals of 0 or more, held at the largest qint64 (a moment past
+    // EndOfTime, so a tick that never comes) where the sum would not fit.
+    static qint64 dueAfter(qint64 time, qint64 ms);
     void fireUntil(qint64 target, bool skipAhead);
     Timer *nextDueTimer(qint64 target) const;
 

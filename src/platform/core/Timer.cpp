@@ -39,7 +39,7 @@ void Timer::restart()
 {
     if (!m_scheduler)
         return;
-    m_due = m_scheduler->now() + m_interval;
+    m_due = Scheduler::dueAfter(m_scheduler->now(), m_interval);
     m_sequence = m_scheduler->nextSequence();
     m_scheduler->timerChanged();
 }

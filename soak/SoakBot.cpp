@@ -1,4 +1,4 @@
-#include "app/SoakBot.h"
+#include "SoakBot.h"
 
 #include "app/Game.h"
 #include "app/GamePorts.h"
