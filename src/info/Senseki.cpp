@@ -5,6 +5,7 @@
 #include "hub/MainCommand.h"
 #include "info/core/FightRecord.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -83,7 +84,7 @@ void Senseki::showOver(QWidget &opener)
 {
     opener.setEnabled(false);
     subOriginal();
-    show();
+    showCentredOver(*this, &opener);
 }
 
 QWidget &Senseki::opener()

@@ -4,6 +4,7 @@
 #include "files/loadFile.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "title/HelpMenu.h"
 #include "title/NewCareer.h"
 
@@ -139,7 +140,7 @@ void frmMain::loadGame()
     game.state().varTitleLoad = 1;
     m_handingOver = true;
     close();
-    game.loadDialog().show();
+    showCentredOver(game.loadDialog(), this);
 }
 
 void frmMain::exitGame()

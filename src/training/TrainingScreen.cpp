@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -153,6 +154,6 @@ void TrainingScreen::leaveForHub()
     holdActivity();
     hide();
     MainCommand &hub = m_game.hub();
-    hub.show();
+    showCentredOver(hub, this);
     hub.subOriginal();
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Shows a window with the middle of its frame over the middle of OPENER's frame (or of the
+// screen when OPENER is null), wholly within the free area of that screen. The place is set
+// before the window shows, so it holds for the first showing too, window manager or not.
+void showCentredOver(QWidget &window, const QWidget *opener);
