@@ -82,7 +82,11 @@ QPoint placeFrame(QWidget &window, QPoint centre, const QMargins &margins)
         place.moveLeft(std::clamp(place.left(), free.left(), std::max(free.left(), free.right() + 1 - place.width())));
         place.moveTop(std::clamp(place.top(), free.top(), std::max(free.top(), free.bottom() + 1 - place.height())));
     }
-    window.move(place.topLeft());
+    // Qt takes the position of a window it has already made but knows no frame for (one that a
+    // window manager unframed when it was hidden) as that of its client area, and the window
+    // manager puts the frame around it.
+    const bool clientPosition = window.testAttribute(Qt::WA_WState_Created) && knownFrame(window).isNull();
+    window.move(clientPosition ? place.topLeft() + QPoint(margins.left(), margins.top()) : place.topLeft());
     return place.topLeft();
 }
 
@@ -141,6 +145,12 @@ QMargins marginsFor(QWidget &window, const QWidget *opener)
     return margins;
 }
 } // namespace
+
+void centreOver(QWidget &window, const QWidget *opener)
+{
+    const QMargins margins = marginsFor(window, opener);
+    placeFrame(window, intendedCentre(window, opener), margins);
+}
 
 void showCentredOver(QWidget &window, const QWidget *opener)
 {
