@@ -8,6 +8,7 @@
 #include "match/Spar.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtHelp.h"
+#include "platform/QtPrompter.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
 #include "title/frmAbout.h"
@@ -18,12 +19,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -396,6 +399,41 @@ private slots:
             QCOMPARE(window->pos(), put);
             window->hide();
         }
+    }
+
+    // A box takes its size only as it shows; it must still open over the window it belongs to,
+    // not where Qt guesses the middle to be.
+    void boxesOpenCentredOverTheActiveWindow_data()
+    {
+        QTest::addColumn<bool>("input");
+        QTest::newRow("message box") << false;
+        QTest::newRow("input box") << true;
+    }
+
+    void boxesOpenCentredOverTheActiveWindow()
+    {
+        QFETCH(bool, input);
+        QWidget owner;
+        owner.setFixedSize(320, 240);
+        moveCentreTo(owner, openerCentres().first());
+        owner.show();
+        owner.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        QtPrompter prompter;
+        QRect seen;
+        QTimer::singleShot(0, [&seen] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                seen = box->frameGeometry();
+                box->close();
+            }
+        });
+        if (input)
+            prompter.input(QStringLiteral("名前を入力してください"), QStringLiteral("新規ボクサー作成"), QString());
+        else
+            prompter.message(QStringLiteral("ゆっくり休憩して体を休めた。"));
+        QVERIFY(!seen.isNull());
+        QVERIFY2((seen.center() - owner.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("box centred at %1,%2").arg(seen.center().x()).arg(seen.center().y())));
     }
 };
 
