@@ -9,6 +9,7 @@
 #include "info/Senseki.h"
 #include "match/Spar.h"
 #include "platform/Transcript.h"
+#include "platform/WindowPlacement.h"
 #include "title/frmAbout.h"
 #include "title/frmMain.h"
 #include "training/PunchingBall.h"
@@ -16,21 +17,6 @@
 #include "training/Setsumei.h"
 
 #include <QEvent>
-#include <QScreen>
-
-namespace {
-// Screens open in the middle of the desktop rather than in its corner.
-void centreOnScreen(QWidget *form)
-{
-    const QScreen *screen = form->screen();
-    if (!screen)
-        return;
-    form->adjustSize();
-    QRect place = form->frameGeometry();
-    place.moveCenter(screen->availableGeometry().center());
-    form->move(place.topLeft());
-}
-} // namespace
 
 template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
 {
@@ -65,13 +51,12 @@ void Game::setOptions(const GameOptions &options)
     emit optionsChanged();
 }
 
-frmMain &Game::openTitle()
+frmMain &Game::openTitle(const QWidget *opener)
 {
     auto *title = new frmMain(*this);
     m_title = title;
     registerForm(title);
-    centreOnScreen(title);
-    title->show();
+    showCentredOver(*title, opener);
     return *title;
 }
 
@@ -80,7 +65,6 @@ MainCommand &Game::hub()
     if (!m_hub) {
         m_hub = std::make_unique<MainCommand>(*this);
         registerForm(m_hub.get());
-        centreOnScreen(m_hub.get());
     }
     return *m_hub;
 }
@@ -115,12 +99,12 @@ Ending &Game::ending()
     return formOnFirstUse(m_ending);
 }
 
-void Game::openEnding()
+void Game::openEnding(const QWidget *opener)
 {
     // The status and record screens return to the ending from now on.
     m_state.varEndFlag = 1;
     Ending &screen = ending();
-    screen.show();
+    showCentredOver(screen, opener);
     screen.subOriginal();
 }
 
@@ -128,7 +112,7 @@ frmAbout &Game::openAbout(QWidget &owner)
 {
     auto *about = new frmAbout(*this, owner);
     registerForm(about);
-    about->show();
+    showCentredOver(*about, &owner);
     return *about;
 }
 
@@ -150,10 +134,12 @@ PunchingBall &Game::punchingBall()
 Setsumei &Game::openInstructions()
 {
     const std::optional<Activity> activity = Setsumei::activityOf(m_state.varSetsumeiNo);
-    auto *dialog = new Setsumei(*this, activity ? activityScreen(*activity) : nullptr);
+    ActivityScreen *screen = activity ? activityScreen(*activity) : nullptr;
+    auto *dialog = new Setsumei(*this, screen);
     m_instructions = dialog;
     registerForm(dialog);
-    dialog->show();
+    // The chairman speaks over the activity he explains.
+    showCentredOver(*dialog, screen ? screen->form() : nullptr);
     return *dialog;
 }
 

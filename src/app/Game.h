@@ -76,8 +76,8 @@ public:
 
     // The title screen while it exists, else null.
     frmMain *title() const { return m_title; }
-    // Creates a new title screen and shows it.
-    frmMain &openTitle();
+    // Creates a new title screen and shows it over OPENER (on the screen when null).
+    frmMain &openTitle(const QWidget *opener = nullptr);
     // The hub, created on first use.
     MainCommand &hub();
     // The status card, the next opponent's card and the fight record, created on first use.
@@ -86,9 +86,10 @@ public:
     Senseki &senseki();
     // The ending screen, created on first use; it stays hidden and silent until openEnding().
     Ending &ending();
-    // After the win over the last champion: shows the ending screen and starts its gongs.
-    void openEnding();
-    // Builds an About box owned by that screen and shows it modally; it deletes itself at OK.
+    // After the win over the last champion: shows the ending screen over OPENER (the bout)
+    // and starts its gongs.
+    void openEnding(const QWidget *opener = nullptr);
+    // Builds an About box owned by that screen and shows it modally over it; it deletes itself at OK.
     frmAbout &openAbout(QWidget &owner);
     // The fight screen, created on first use.
     Spar &spar();
@@ -100,8 +101,8 @@ public:
     SandBag &sandBag();
     // The punching-ball training, created on first use.
     PunchingBall &punchingBall();
-    // Builds a new instructions dialog for the activity varSetsumeiNo names and shows it;
-    // it deletes itself when it closes.
+    // Builds a new instructions dialog for the activity varSetsumeiNo names and shows it over
+    // that activity's screen; it deletes itself when it closes.
     Setsumei &openInstructions();
     // The instructions dialog while it is open, else null.
     Setsumei *instructions() const;

@@ -4,6 +4,7 @@
 #include "files/core/SaveFile.h"
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -71,7 +72,7 @@ void loadFile::openClicked()
         state.varFileName = path;
         if (fromTitle) {
             state.varTitleLoad = 0;
-            m_game.hub().show();
+            showCentredOver(m_game.hub(), this);
         }
         returnToHub();
         return;
@@ -82,7 +83,7 @@ void loadFile::cancelClicked()
 {
     GameState &state = m_game.state();
     if (state.varTitleLoad == 1) {
-        m_game.openTitle();
+        m_game.openTitle(this);
         state.varTitleLoad = 0;
     } else {
         m_game.hub().subMainHyoji();

@@ -12,6 +12,7 @@
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "title/HelpMenu.h"
 
 #include <QCloseEvent>
@@ -262,7 +263,7 @@ void MainCommand::startActivity(Activity activity)
         return;
     GameState &state = m_game.state();
     hide();
-    screen->form()->show();
+    showCentredOver(*screen->form(), this);
     if (activity == ActivitySparring)
         state.varSparMode = SparModeSparring;
     screen->subOriginal();
@@ -295,7 +296,7 @@ void MainCommand::startBout()
         return;
     hide();
     spar->subOriginal();
-    spar->form()->show();
+    showCentredOver(*spar->form(), this);
     // With the bout's instructions switched off the bout simply runs, without a gong.
     GameState &state = m_game.state();
     if (state.varSetsumeiOff[ActivityBout] == 0) {
@@ -326,13 +327,13 @@ void MainCommand::overwriteSave()
 void MainCommand::openSaveDialog()
 {
     setEnabled(false);
-    m_game.saveDialog().show();
+    showCentredOver(m_game.saveDialog(), this);
 }
 
 void MainCommand::openLoadDialog()
 {
     setEnabled(false);
-    m_game.loadDialog().show();
+    showCentredOver(m_game.loadDialog(), this);
 }
 
 void MainCommand::quit()

@@ -6,6 +6,7 @@
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -101,7 +102,7 @@ void BoxerCardForm::showOver(QWidget &opener)
 {
     opener.setEnabled(false);
     subOriginal();
-    show();
+    showCentredOver(*this, &opener);
 }
 
 void BoxerCardForm::showCard(const BoxerCard &card)

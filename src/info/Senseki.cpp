@@ -6,6 +6,7 @@
 #include "info/core/FightRecord.h"
 #include "platform/GameLabel.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -84,7 +85,7 @@ void Senseki::showOver(QWidget &opener)
 {
     opener.setEnabled(false);
     subOriginal();
-    show();
+    showCentredOver(*this, &opener);
     // The newest bout is the one the player comes to see, wherever the grid was left scrolled.
     m_grid->doItemsLayout();
     m_grid->scrollToBottom();

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "hub/MainCommand.h"
 #include "match/core/MatchRules.h"
+#include "platform/WindowPlacement.h"
 
 #include <QLabel>
 
@@ -57,7 +58,7 @@ void Spar::endBout()
         if (enemy == CharaTable::LastOpponentRow) {
             state.varEndFlag = 1;
             hide();
-            m_game.openEnding();
+            m_game.openEnding(this);
             return;
         }
         state.varNextDate = 7;
@@ -128,6 +129,6 @@ void Spar::returnToHub()
     hide();
     setEnabled(false);
     MainCommand &hub = m_game.hub();
-    hub.show();
+    showCentredOver(hub, this);
     hub.subOriginal();
 }

@@ -4,6 +4,7 @@
 #include "hub/MainCommand.h"
 #include "match/core/MatchRules.h"
 #include "platform/ShapeWidget.h"
+#include "platform/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -97,7 +98,7 @@ void Spar::collapse()
     m_lblCount->hide();
     hide();
     MainCommand &hub = m_game.hub();
-    hub.show();
+    showCentredOver(hub, this);
     hub.subOriginal();
 }
 

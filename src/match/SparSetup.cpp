@@ -335,7 +335,11 @@ void Spar::loadFace(const QString &fileName)
 void Spar::setWindowWidthTwips(int outerWidth)
 {
     m_windowWidth = outerWidth;
+    const QRect before = geometry();
     setFixedWidth(twipsToPixels(outerWidth - WindowFrame));
+    // A screen already open narrows or widens about its middle, so it stays over the hub.
+    if (isVisible())
+        move(pos() + QPoint(before.center().x() - geometry().center().x(), 0));
 }
 
 QJsonObject Spar::scriptState() const

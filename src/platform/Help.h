@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 // The game's own manual, opened at its contents or at its keyword index.
 class Help
 {
@@ -13,9 +15,10 @@ public:
 
     virtual ~Help() = default;
 
-    // Opens the manual at the topic. Returns an empty text when it opened, else what went
-    // wrong, in words for the player; it never throws and never ends the program.
-    virtual QString open(Topic topic) = 0;
+    // Opens the manual at the topic, over OPENER (the screen whose menu asked; null for none).
+    // Returns an empty text when it opened, else what went wrong, in words for the player; it
+    // never throws and never ends the program.
+    virtual QString open(Topic topic, const QWidget *opener) = 0;
 
     // The file name of the manual's page for the topic.
     static QString pageName(Topic topic);

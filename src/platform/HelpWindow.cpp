@@ -2,6 +2,7 @@
 
 #include "platform/Help.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,12 +56,16 @@ HelpWindow::HelpWindow()
             [this] { openManualPage(Help::pageName(Help::Topic::KeywordIndex)); });
 }
 
-void HelpWindow::showPage(const QString &path)
+void HelpWindow::showPage(const QString &path, const QWidget *opener)
 {
     const QFileInfo page(path);
     m_folder = page.absolutePath();
     m_browser->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
-    show();
+    // An open window stays where the player has put it.
+    if (isVisible())
+        show();
+    else
+        showCentredOver(*this, opener);
     raise();
     activateWindow();
 }

@@ -12,8 +12,9 @@ class HelpWindow : public QWidget
 public:
     HelpWindow();
 
-    // Shows the page at that path and brings the window to the front.
-    void showPage(const QString &path);
+    // Shows the page at that path and brings the window to the front; a window not yet open
+    // opens over OPENER (on the screen when null).
+    void showPage(const QString &path, const QWidget *opener);
     // The path of the page shown, or an empty text before the first.
     QString currentPage() const;
 

@@ -8,7 +8,7 @@ QtHelp::QtHelp(Locator locate) : m_locate(std::move(locate)) {}
 
 QtHelp::~QtHelp() = default;
 
-QString QtHelp::open(Topic topic)
+QString QtHelp::open(Topic topic, const QWidget *opener)
 {
     const QString page = pageName(topic);
     const QString path = m_locate(page);
@@ -17,6 +17,6 @@ QString QtHelp::open(Topic topic)
         return missingPageMessage(page);
     if (!m_window)
         m_window = std::make_unique<HelpWindow>();
-    m_window->showPage(path);
+    m_window->showPage(path, opener);
     return {};
 }

@@ -13,7 +13,7 @@ public:
     explicit QtHelp(Locator locate = &Help::findPage);
     ~QtHelp() override;
 
-    QString open(Topic topic) override;
+    QString open(Topic topic, const QWidget *opener) override;
     // The help window once the manual has been opened, else null.
     HelpWindow *window() const { return m_window.get(); }
 

@@ -1,11 +1,28 @@
 #include "platform/QtPrompter.h"
 
+#include "platform/WindowPlacement.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
+// A box sizes itself to its text only as it shows; it is centred over the window it belongs
+// to then, before it appears, rather than where Qt would guess.
+template <typename Box> class CentredBox : public Box
+{
+public:
+    using Box::Box;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Box::showEvent(event);
+        centreOver(*this, this->parentWidget());
+    }
+};
+
 QMessageBox::Icon toQtIcon(Prompter::Icon icon)
 {
     switch (icon) {
@@ -26,7 +43,7 @@ QMessageBox::Icon toQtIcon(Prompter::Icon icon)
 
 Prompter::Answer QtPrompter::showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption)
 {
-    QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    CentredBox<QMessageBox> box(toQtIcon(icon), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
     if (buttons == Buttons::YesNo) {
         QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -41,7 +58,7 @@ Prompter::Answer QtPrompter::showMessage(const QString &text, Buttons buttons, I
 
 QString QtPrompter::showInput(const QString &prompt, const QString &caption, const QString &defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    CentredBox<QInputDialog> dialog(QApplication::activeWindow());
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

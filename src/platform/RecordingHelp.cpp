@@ -7,7 +7,7 @@ RecordingHelp::RecordingHelp(Transcript *transcript, Locator locate)
 {
 }
 
-QString RecordingHelp::open(Topic topic)
+QString RecordingHelp::open(Topic topic, const QWidget * /*opener*/)
 {
     const QString page = pageName(topic);
     if (m_locate(page).isEmpty())

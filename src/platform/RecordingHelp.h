@@ -13,7 +13,7 @@ class RecordingHelp : public Help
 public:
     explicit RecordingHelp(Transcript *transcript = nullptr, Locator locate = &Help::findPage);
 
-    QString open(Topic topic) override;
+    QString open(Topic topic, const QWidget *opener) override;
     // The pages opened so far, by file name.
     const QStringList &opened() const { return m_opened; }
 

@@ -5,9 +5,9 @@
 #include <QAction>
 #include <QWidget>
 
-void openHelp(Game &game, Help::Topic topic)
+void openHelp(Game &game, Help::Topic topic, const QWidget &screen)
 {
-    const QString failure = game.help().open(topic);
+    const QString failure = game.help().open(topic, &screen);
     if (!failure.isEmpty())
         game.message(failure);
 }
@@ -15,9 +15,9 @@ void openHelp(Game &game, Help::Topic topic)
 void connectHelpMenu(Game &game, QWidget &screen)
 {
     QObject::connect(screen.findChild<QAction *>(QStringLiteral("mnuHelpContents")), &QAction::triggered, &screen,
-                     [&game] { openHelp(game, Help::Topic::Contents); });
+                     [&game, &screen] { openHelp(game, Help::Topic::Contents, screen); });
     QObject::connect(screen.findChild<QAction *>(QStringLiteral("mnuHelpSearchForHelpOn")), &QAction::triggered,
-                     &screen, [&game] { openHelp(game, Help::Topic::KeywordIndex); });
+                     &screen, [&game, &screen] { openHelp(game, Help::Topic::KeywordIndex, screen); });
     QObject::connect(screen.findChild<QAction *>(QStringLiteral("mnuHelpAbout")), &QAction::triggered, &screen,
                      [&game, &screen] { game.openAbout(screen); });
 }

@@ -5,9 +5,9 @@
 class Game;
 class QWidget;
 
-// Opens the game's manual at the topic; a manual that cannot be opened is explained in a
-// message box and the game goes on.
-void openHelp(Game &game, Help::Topic topic);
+// Opens the game's manual at the topic over the screen that asked; a manual that cannot be
+// opened is explained in a message box and the game goes on.
+void openHelp(Game &game, Help::Topic topic, const QWidget &screen);
 
 // Connects a screen's help menu, the same on the title and on the hub: 目次 opens the
 // manual's contents, ﾄﾋﾟｯｸの検索 its keyword index, ﾊﾞｰｼﾞｮﾝ情報 the About box owned by the screen.

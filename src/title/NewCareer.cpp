@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "data/Roster.h"
 #include "hub/MainCommand.h"
+#include "platform/WindowPlacement.h"
 #include "title/core/BoxerNameRules.h"
 
 namespace {
@@ -47,5 +48,5 @@ void startNewCareer(Game &game)
 
     MainCommand &hub = game.hub();
     hub.refreshCareer();
-    hub.show();
+    showCentredOver(hub, game.title());
 }

@@ -5,6 +5,7 @@
 #include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "title/HelpMenu.h"
 #include "title/NewCareer.h"
 
@@ -144,7 +145,7 @@ void frmMain::loadGame()
     game.state().varTitleLoad = 1;
     m_handingOver = true;
     close();
-    game.loadDialog().show();
+    showCentredOver(game.loadDialog(), this);
 }
 
 void frmMain::exitGame()

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <algorithm>
 
 namespace {
 constexpr int ClientWidth = 4500;
@@ -54,18 +52,6 @@ Setsumei::Setsumei(Game &game, ActivityScreen *screen) : m_game(game), m_screen(
     ok->setFocus();
     placeTwips(ok, 1800, 2760, 975, 495);
     connect(ok, &QPushButton::clicked, this, &Setsumei::close);
-
-    // The chairman speaks over the activity he explains, wholly on the desktop.
-    if (m_screen) {
-        const QWidget *form = m_screen->form();
-        QPoint place = form->geometry().center() - rect().center();
-        if (const QScreen *desktop = form->screen()) {
-            const QRect free = desktop->availableGeometry();
-            place.setX(std::clamp(place.x(), free.left(), std::max(free.left(), free.right() - width())));
-            place.setY(std::clamp(place.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-        }
-        move(place);
-    }
 
     // Form_Load: the activity's setup has just started its timers; they wait for OK.
     const std::optional<Activity> activity = activityOf(m_game.state().varSetsumeiNo);

@@ -17,8 +17,8 @@ class Setsumei : public QWidget
 {
     Q_OBJECT
 public:
-    // Opens over SCREEN, the screen of the activity varSetsumeiNo names (null for none),
-    // stops its timers and shows that activity's explanation.
+    // Explains the activity varSetsumeiNo names, whose screen is SCREEN (null for none),
+    // and holds that screen's timers until OK; the game shows it over that screen.
     Setsumei(Game &game, ActivityScreen *screen);
 
     // The activity a value of varSetsumeiNo names, or none for an empty cell or a number outside 0 to 3.

@@ -5,6 +5,7 @@
 #include "platform/ColourButton.h"
 #include "platform/GameLabel.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -152,6 +153,6 @@ void TrainingScreen::leaveForHub()
     holdActivity();
     hide();
     MainCommand &hub = m_game.hub();
-    hub.show();
+    showCentredOver(hub, this);
     hub.subOriginal();
 }

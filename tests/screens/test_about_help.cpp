@@ -178,7 +178,7 @@ private slots:
         });
         QVERIFY(!help.window());
 
-        QCOMPARE(help.open(Help::Topic::KeywordIndex), QString());
+        QCOMPARE(help.open(Help::Topic::KeywordIndex, nullptr), QString());
         HelpWindow *window = help.window();
         QVERIFY(window && window->isVisible());
         QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("keywords.html"));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("keywords.html"));
 
         // One window for the whole game.
-        QCOMPARE(help.open(Help::Topic::Contents), QString());
+        QCOMPARE(help.open(Help::Topic::Contents, nullptr), QString());
         QCOMPARE(help.window(), window);
         QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("index.html"));
     }
@@ -199,7 +199,7 @@ private slots:
     void helpWindowIsNotOpenedWithoutTheManual()
     {
         QtHelp help([](const QString &) { return QString(); });
-        QCOMPARE(help.open(Help::Topic::Contents), QStringLiteral("ヘルプファイル「help/index.html」が見つかりません。"));
+        QCOMPARE(help.open(Help::Topic::Contents, nullptr), QStringLiteral("ヘルプファイル「help/index.html」が見つかりません。"));
         QVERIFY(!help.window());
     }
 
