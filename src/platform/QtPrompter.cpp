@@ -1,6 +1,7 @@
 #include "platform/QtPrompter.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,4 +51,9 @@ QString QtPrompter::showInput(const QString &prompt, const QString &caption, con
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtPrompter::showSaveFileName(const QString &caption, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
 }
