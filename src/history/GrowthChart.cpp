@@ -27,13 +27,16 @@ struct Series
     int DayEntry::*value;
 };
 
+// In the order of the script's cells; DrawingOrder puts the strength, which swings from
+// day to day, beneath the values that only grow.
 const Series AllSeries[] = {
     {"パンチ力", QColor(0xD0, 0x30, 0x30), Qt::SolidLine, &DayEntry::power},
     {"瞬発力", QColor(0x20, 0x60, 0xD0), Qt::SolidLine, &DayEntry::quickness},
     {"根性", QColor(0x20, 0x98, 0x40), Qt::SolidLine, &DayEntry::guts},
-    {"体力", QColor(0xE0, 0x80, 0x00), Qt::SolidLine, &DayEntry::strength},
+    {"体力", QColor(0xF0, 0xA0, 0x30), Qt::SolidLine, &DayEntry::strength},
     {"最大体力", QColor(0x80, 0x40, 0xB0), Qt::DashLine, &DayEntry::maxStrength},
 };
+const int DrawingOrder[] = {3, 4, 2, 1, 0};
 
 enum class Outcome { Win, Loss, Draw, None };
 
@@ -133,8 +136,10 @@ GrowthChart::Frame GrowthChart::frame() const
     const QList<DayEntry> &entries = m_history.entries();
     frame.firstDay = entries.isEmpty() ? m_history.startDay() : std::min(m_history.startDay(), entries.first().day);
     frame.lastDay = std::max(frame.firstDay + 1, entries.isEmpty() ? 0 : entries.last().day);
+    frame.crowded = boutsCrowded(frame);
     // Room above the highest line for the strip of bout marks.
-    const double room = frame.plot.height() > BoutStripHeight ? frame.plot.height() / (frame.plot.height() - BoutStripHeight) : 1;
+    const double strip = frame.crowded ? 3 * BoutStripHeight : BoutStripHeight;
+    const double room = frame.plot.height() > strip ? frame.plot.height() / (frame.plot.height() - strip) : 1;
     const int needed = static_cast<int>(std::ceil(std::max(1, m_highest) * room));
     const int step = niceStep(needed, 5);
     frame.top = (needed + step - 1) / step * step;
@@ -150,7 +155,12 @@ QPointF GrowthChart::placeOf(const Frame &frame, double day, double value) const
 
 QPointF GrowthChart::boutMarkOf(const Frame &frame, const DayEntry &entry) const
 {
-    return {placeOf(frame, entry.day, 0).x(), frame.plot.top() + BoutStripHeight / 2.0};
+    const double x = placeOf(frame, entry.day, 0).x();
+    if (!frame.crowded)
+        return {x, frame.plot.top() + BoutStripHeight / 2.0};
+    const Outcome outcome = outcomeOf(entry.result);
+    const int row = outcome == Outcome::Win ? 0 : outcome == Outcome::Loss ? 1 : 2;
+    return {x, frame.plot.top() + BoutStripHeight / 2.0 + row * BoutStripHeight};
 }
 
 void GrowthChart::paintEvent(QPaintEvent *)
@@ -193,8 +203,11 @@ void GrowthChart::drawAxes(QPainter &painter, const Frame &frame) const
         painter.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(x, frame.plot.bottom()), QPointF(x, frame.plot.bottom() + 3));
-        painter.drawText(QRectF(x - 40, frame.plot.bottom() + 2, 80, DayLabelHeight - 2), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(day));
+        QRectF label(x - 40, frame.plot.bottom() + 2, 80, DayLabelHeight - 2);
+        // The last day's number keeps inside the widget rather than centred on its day.
+        if (label.right() > width())
+            label.moveRight(width());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(day));
     }
     painter.setPen(Qt::black);
     painter.drawRect(frame.plot);
@@ -208,7 +221,8 @@ void GrowthChart::drawLines(QPainter &painter, const Frame &frame) const
     // Past two days a pixel the lines keep each column's lowest and highest value only:
     // the picture is the same and a long career draws as fast as a short one.
     const bool thinned = double(entries.size()) > 2 * frame.plot.width();
-    for (const Series &series : AllSeries) {
+    for (const int index : DrawingOrder) {
+        const Series &series = AllSeries[index];
         QPolygonF line;
         line.reserve(thinned ? int(2 * frame.plot.width()) + 2 : int(entries.size()));
         int column = -1;
@@ -238,8 +252,14 @@ void GrowthChart::drawLines(QPainter &painter, const Frame &frame) const
             }
         }
         flush();
-        QPen pen(series.colour, 1.6, series.style);
-        painter.setPen(pen);
+        // Stroking thousands of joins with a wide smoothed pen is what made a long career slow
+        // to draw; a thinned line is a fence of one-pixel columns, drawn as such.
+        painter.setRenderHint(QPainter::Antialiasing, !thinned);
+        QColor colour = series.colour;
+        // Thinned, the strength's daily swings fill an area; it stays faint so the lines stand out on it.
+        if (thinned && series.value == &DayEntry::strength)
+            colour.setAlpha(90);
+        painter.setPen(QPen(colour, thinned ? 0 : 1.6, series.style));
         if (line.size() == 1)
             painter.drawEllipse(line.first(), 1.5, 1.5);
         else
@@ -248,18 +268,40 @@ void GrowthChart::drawLines(QPainter &painter, const Frame &frame) const
     painter.restore();
 }
 
+bool GrowthChart::boutsCrowded(const Frame &frame) const
+{
+    int bouts = 0;
+    for (const DayEntry &entry : m_history.entries())
+        bouts += entry.kind == DayKind::Bout ? 1 : 0;
+    return bouts * 3 * MarkRadius > frame.plot.width();
+}
+
 void GrowthChart::drawBouts(QPainter &painter, const Frame &frame) const
 {
+    // Crowded bouts get a row for each outcome and no day lines, and a mark stands for every
+    // bout of its outcome within its own width: the eye can tell no more apart, and a long
+    // career draws as quickly as a short one.
+    const bool crowded = frame.crowded;
+    QList<QLineF> lines;
+    QList<std::pair<Outcome, QPointF>> marks;
+    double lastMark[3] = {-1e9, -1e9, -1e9};
+    for (const DayEntry &entry : m_history.entries()) {
+        if (entry.kind != DayKind::Bout)
+            continue;
+        const QPointF mark = boutMarkOf(frame, entry);
+        if (!crowded)
+            lines.append(QLineF(mark.x(), frame.plot.top() + BoutStripHeight, mark.x(), frame.plot.bottom()));
+        const Outcome outcome = outcomeOf(entry.result);
+        if (outcome == Outcome::None || (crowded && mark.x() - lastMark[int(outcome)] < 2 * MarkRadius))
+            continue;
+        lastMark[int(outcome)] = mark.x();
+        marks.append({outcome, mark});
+    }
     painter.save();
     painter.setPen(QPen(QColor(0xC8, 0xC8, 0xC8), 1, Qt::DotLine));
-    for (const DayEntry &entry : m_history.entries())
-        if (entry.kind == DayKind::Bout) {
-            const double x = boutMarkOf(frame, entry).x();
-            painter.drawLine(QPointF(x, frame.plot.top() + BoutStripHeight), QPointF(x, frame.plot.bottom()));
-        }
-    for (const DayEntry &entry : m_history.entries())
-        if (entry.kind == DayKind::Bout)
-            drawMark(painter, outcomeOf(entry.result), boutMarkOf(frame, entry));
+    painter.drawLines(lines);
+    for (const auto &[outcome, centre] : std::as_const(marks))
+        drawMark(painter, outcome, centre);
     painter.restore();
 }
 
@@ -279,10 +321,10 @@ void GrowthChart::drawRankings(QPainter &painter, const Frame &frame) const
         const QRectF band(left, frame.rankings.top(), std::max(0.5, right - left), frame.rankings.height());
         painter.fillRect(band, fills[shade]);
         shade = 1 - shade;
-        const QString title = painter.fontMetrics().elidedText(entries[i].ranking, Qt::ElideRight, int(band.width()) - 4);
         if (band.width() > 24) {
             painter.setPen(Qt::black);
-            painter.drawText(band.adjusted(2, 0, -2, 0), Qt::AlignCenter, title);
+            painter.drawText(band.adjusted(2, 0, -2, 0), Qt::AlignCenter,
+                             painter.fontMetrics().elidedText(entries[i].ranking, Qt::ElideRight, int(band.width()) - 4));
         }
         i = end + 1;
     }
@@ -317,9 +359,21 @@ void GrowthChart::drawLegend(QPainter &painter, const Frame &frame) const
     }
 }
 
-QString GrowthChart::boutTextAt(const QPoint &point) const
+QString GrowthChart::hoverTextAt(const QPoint &point) const
 {
     const Frame place = frame();
+    if (place.rankings.contains(point)) {
+        // The title held on the day under the pointer.
+        const double day = place.firstDay + (point.x() - place.plot.left()) / place.plot.width() *
+                                                (place.lastDay - place.firstDay);
+        const QString *held = nullptr;
+        for (const DayEntry &entry : m_history.entries()) {
+            if (entry.day > day + 0.5)
+                break;
+            held = &entry.ranking;
+        }
+        return held ? *held : QString();
+    }
     const DayEntry *nearest = nullptr;
     double nearestDistance = MarkRadius + 3;
     for (const DayEntry &entry : m_history.entries()) {
@@ -342,7 +396,7 @@ bool GrowthChart::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto *help = static_cast<QHelpEvent *>(event);
-    const QString text = boutTextAt(help->pos());
+    const QString text = hoverTextAt(help->pos());
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

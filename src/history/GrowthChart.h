@@ -20,8 +20,10 @@ public:
     // One row of texts per day drawn: day, power, quickness, guts, strength, maximum strength.
     Q_INVOKABLE QJsonArray scriptCells() const;
 
-    // The bout whose mark lies under that point of the widget, as its hover text; empty when none does.
-    QString boutTextAt(const QPoint &point) const;
+    // The hover text at that point of the widget: the day, opponent and result of the bout
+    // whose mark lies there, or the ranking title held on the day under the band of titles;
+    // empty elsewhere.
+    QString hoverTextAt(const QPoint &point) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -34,7 +36,8 @@ private:
         QRectF rankings; // the band of ranking titles under the day axis
         int firstDay = 1;
         int lastDay = 1;
-        int top = 1; // the value at the top of the plot
+        int top = 1;          // the value at the top of the plot
+        bool crowded = false; // too many bouts for one row of marks
     };
     Frame frame() const;
     QPointF placeOf(const Frame &frame, double day, double value) const;
@@ -42,6 +45,8 @@ private:
 
     void drawAxes(QPainter &painter, const Frame &frame) const;
     void drawLines(QPainter &painter, const Frame &frame) const;
+    // Whether the bouts are too many for one row of marks across the plot's width.
+    bool boutsCrowded(const Frame &frame) const;
     void drawBouts(QPainter &painter, const Frame &frame) const;
     void drawRankings(QPainter &painter, const Frame &frame) const;
     void drawLegend(QPainter &painter, const Frame &frame) const;

@@ -87,6 +87,12 @@ private slots:
         QByteArray edited = bytes;
         edited.replace("\r\n", "\n");
         QCOMPARE(decodeHistoryCsv("\xEF\xBB\xBF" + edited + "\n")->entries, history.entries());
+        // Without a quote anywhere the file is read another, quicker way, to the same days.
+        const QList<DayEntry> plain = history.entries().mid(0, 5);
+        const QByteArray unquoted = encodeHistoryCsv(CareerHistory::fromEntries(1, plain), QStringLiteral("山田"));
+        QVERIFY(!unquoted.contains('"'));
+        QCOMPARE(decodeHistoryCsv(unquoted)->entries, plain);
+        QCOMPARE(decodeHistoryCsv(QByteArray(unquoted).replace("\r\n", "\r"))->entries, plain);
     }
 
     void malformedTextIsRefused_data()

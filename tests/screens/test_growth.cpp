@@ -310,7 +310,7 @@ private slots:
         QVERIFY(career.game().hub().isEnabled());
     }
 
-    void boutMarkNamesTheOpponentOnHover()
+    void hoverNamesTheOpponentAndTheTitle()
     {
         GameFixture fixture;
         Spar &spar = startFirstBout(fixture);
@@ -324,11 +324,11 @@ private slots:
         QStringList texts;
         for (int y = 0; y < chart->height(); y += 2)
             for (int x = 0; x < chart->width(); x += 2) {
-                const QString text = chart->boutTextAt(QPoint(x, y));
+                const QString text = chart->hoverTextAt(QPoint(x, y));
                 if (!text.isEmpty() && !texts.contains(text))
                     texts.append(text);
             }
-        QCOMPARE(texts, QStringList{QStringLiteral("2日目　タイガー銀川　判定負け")});
+        QCOMPARE(texts, (QStringList{QStringLiteral("2日目　タイガー銀川　判定負け"), QStringLiteral("ノーランカー")}));
     }
 
     void closingReturnsToTheOpener_data()

@@ -34,7 +34,7 @@ void appendRecord(QString &text, const QStringList &fields)
 
 // Splits CSV text into records of fields; a quoted field may hold commas, quotes and line
 // breaks. None for text that breaks the quoting rules.
-std::optional<QList<QStringList>> parseRecords(const QString &text)
+std::optional<QList<QStringList>> parseQuotedRecords(const QString &text)
 {
     QList<QStringList> records;
     QStringList record;
@@ -86,6 +86,32 @@ std::optional<QList<QStringList>> parseRecords(const QString &text)
     if (!field.isEmpty() || !record.isEmpty() || wasQuoted) {
         record.append(field);
         records.append(record);
+    }
+    return records;
+}
+
+// As parseQuotedRecords, with a quick way through the many lines that hold no quote.
+std::optional<QList<QStringList>> parseRecords(const QString &text)
+{
+    if (text.contains(QLatin1Char('"')))
+        return parseQuotedRecords(text);
+    QList<QStringList> records;
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    records.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringView line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        // The line break after the last line starts no record of its own.
+        if (i + 1 == lines.size() && line.isEmpty())
+            break;
+        // A lone carriage return ends a line as well.
+        if (line.contains(QLatin1Char('\r')))
+            return parseQuotedRecords(text);
+        QStringList fields;
+        for (const QStringView field : line.split(QLatin1Char(',')))
+            fields.append(field.toString());
+        records.append(fields);
     }
     return records;
 }
