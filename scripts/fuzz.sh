@@ -51,6 +51,7 @@ seed_files() {
     case "$1" in
         fuzz_script) find tests/scenarios -name '*.script' ;;
         fuzz_save_reader) find tests fuzz -name '*.sav' ;;
+        fuzz_history_csv) find fuzz -name '*.history.csv' ;;
     esac
 }
 

@@ -71,6 +71,11 @@ void addText(QJsonObject &json, QWidget *widget)
         json["text"] = plain->toPlainText();
     } else if (auto *table = qobject_cast<QTableWidget *>(widget)) {
         json["cells"] = tableCells(table);
+    } else if (widget->metaObject()->indexOfMethod("scriptCells()") >= 0) {
+        // A drawn grid (a chart) reports the rows it draws.
+        QJsonArray cells;
+        QMetaObject::invokeMethod(widget, "scriptCells", Qt::DirectConnection, Q_RETURN_ARG(QJsonArray, cells));
+        json["cells"] = cells;
     } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
         json["text"] = list->currentItem() ? list->currentItem()->text() : QString();
         json["items"] = listItems(list);

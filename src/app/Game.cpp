@@ -3,6 +3,7 @@
 #include "ending/Ending.h"
 #include "files/loadFile.h"
 #include "files/saveFile.h"
+#include "history/Growth.h"
 #include "hub/MainCommand.h"
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
@@ -92,6 +93,11 @@ NextEnemyData &Game::nextEnemyData()
 Senseki &Game::senseki()
 {
     return formOnFirstUse(m_senseki);
+}
+
+Growth &Game::growth()
+{
+    return formOnFirstUse(m_growth);
 }
 
 Ending &Game::ending()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/GameState.h"
+#include "history/core/CareerHistory.h"
 #include "options/core/GameOptions.h"
 #include "platform/Help.h"
 #include "platform/Prompter.h"
@@ -19,6 +20,7 @@
 
 class ActivityScreen;
 class Ending;
+class Growth;
 class MainCommand;
 class MyStatus;
 class NextEnemyData;
@@ -53,6 +55,8 @@ public:
     ~Game() override;
 
     GameState &state() { return m_state; }
+    // The career day by day; a new career starts it afresh and a load replaces it.
+    CareerHistory &history() { return m_history; }
     Scheduler &scheduler() { return m_scheduler; }
     Random &random() { return *m_ports.random; }
     Prompter &prompter() { return *m_ports.prompter; }
@@ -84,6 +88,8 @@ public:
     MyStatus &myStatus();
     NextEnemyData &nextEnemyData();
     Senseki &senseki();
+    // The growth chart, created on first use.
+    Growth &growth();
     // The ending screen, created on first use; it stays hidden and silent until openEnding().
     Ending &ending();
     // After the win over the last champion: shows the ending screen over OPENER (the bout)
@@ -135,6 +141,7 @@ private:
     Ports m_ports;
     Scheduler m_scheduler;
     GameState m_state;
+    CareerHistory m_history;
     GameOptions m_options;
     Transcript *m_transcript = nullptr;
     QList<QPointer<QWidget>> m_forms;
@@ -143,6 +150,7 @@ private:
     std::unique_ptr<MyStatus> m_myStatus;
     std::unique_ptr<NextEnemyData> m_nextEnemyData;
     std::unique_ptr<Senseki> m_senseki;
+    std::unique_ptr<Growth> m_growth;
     std::unique_ptr<Ending> m_ending;
     std::unique_ptr<Spar> m_spar;
     std::unique_ptr<saveFile> m_saveDialog;

@@ -1,6 +1,7 @@
 #include "ending/Ending.h"
 
 #include "app/Game.h"
+#include "history/Growth.h"
 #include "info/MyStatus.h"
 #include "info/Senseki.h"
 #include "platform/GameLabel.h"
@@ -105,6 +106,8 @@ Ending::Ending(Game &game) : m_game(game), m_gongTimer(game.scheduler(), [this] 
             &QPushButton::clicked, this, &Ending::Command1_Click);
     connect(addButton(this, QStringLiteral("Command2"), QStringLiteral("最終ステータス"), 14.25, 3120, 4200, 2415, 615),
             &QPushButton::clicked, this, &Ending::Command2_Click);
+    connect(addButton(this, QStringLiteral("cmdGrowth"), QStringLiteral("成長記録"), 12, 360, 5040, 1575, 615),
+            &QPushButton::clicked, this, [this] { m_game.growth().showOver(*this); });
     connect(addButton(this, QStringLiteral("Command3"), QStringLiteral("END"), 12, 2160, 5040, 1335, 615),
             &QPushButton::clicked, this, &Ending::Command3_Click);
 

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "files/core/SaveFile.h"
+#include "history/core/HistoryFile.h"
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
@@ -70,6 +71,7 @@ void loadFile::openClicked()
         return;
     case SaveFileLoad::Loaded:
         state.varFileName = path;
+        m_game.history() = readHistoryFile(historyPathFor(path), state);
         if (fromTitle) {
             state.varTitleLoad = 0;
             showCentredOver(m_game.hub(), this);

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "files/core/SaveFile.h"
 #include "files/core/SaveName.h"
+#include "history/core/HistoryFile.h"
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
 
@@ -31,6 +32,7 @@ bool saveFile::subSaveFile()
     GameState &state = m_game.state();
     switch (writeSaveFile(state.varFileName, state)) {
     case SaveFileWrite::Written:
+        saveHistory();
         return true;
     case SaveFileWrite::UnwritableText:
         m_game.message(QStringLiteral("セーブできませんでした。\r\n"
@@ -42,6 +44,17 @@ bool saveFile::subSaveFile()
         return false;
     }
     return false;
+}
+
+void saveFile::saveHistory()
+{
+    const GameState &state = m_game.state();
+    const QString path = historyPathFor(state.varFileName);
+    if (writeHistoryFile(path, m_game.history(), state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText()))
+        return;
+    // The save itself is written; only the chart's days are not, and the old history file stays.
+    m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + QDir::toNativeSeparators(path) +
+                   QStringLiteral("」を書き込めませんでした。\r\n保存場所の空きを確かめて下さい。"));
 }
 
 void saveFile::openClicked()

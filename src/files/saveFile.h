@@ -22,5 +22,7 @@ protected:
     void cancelClicked() override;
 
 private:
+    // Writes the career's history beside the save just written; a failure is told, not fatal.
+    void saveHistory();
     QLineEdit *m_name = nullptr;
 };

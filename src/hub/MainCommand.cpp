@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "files/loadFile.h"
 #include "files/saveFile.h"
+#include "history/Growth.h"
 #include "hub/ActivityScreen.h"
 #include "hub/core/DayRules.h"
 #include "info/MyStatus.h"
@@ -171,8 +172,12 @@ void MainCommand::buildTabs(QWidget *client)
     connect(m_nextEnemyButton, &QPushButton::clicked, this, [this] { m_game.nextEnemyData().showOver(*this); });
     connect(addTabButton(info, QStringLiteral("cmdMyStatus"), QStringLiteral("自分のステータス"), 1500, 1620),
             &QPushButton::clicked, this, [this] { m_game.myStatus().showOver(*this); });
-    connect(addTabButton(info, QStringLiteral("cmdSenseki"), QStringLiteral("戦績"), 3180, 960), &QPushButton::clicked,
+    // The record's button ends where the sparring button does, so the fourth button can stand
+    // where the rest button does; it reaches a little further to hold its four characters.
+    connect(addTabButton(info, QStringLiteral("cmdSenseki"), QStringLiteral("戦績"), 3180, 600), &QPushButton::clicked,
             this, [this] { m_game.senseki().showOver(*this); });
+    connect(addTabButton(info, QStringLiteral("cmdGrowth"), QStringLiteral("成長記録"), 3840, 855),
+            &QPushButton::clicked, this, [this] { m_game.growth().showOver(*this); });
 
     auto *system = new QWidget;
     system->setObjectName(QStringLiteral("SSTab1(2)"));
@@ -252,6 +257,7 @@ void MainCommand::rest()
     const int maximum = state.Chara(CharaTable::PlayerRow, CharaTable::MaxStrength).toInt();
     const int gain = restGain(maximum);
     strength = strengthAfterRest(strength.toInt(), maximum);
+    m_game.history().recordDay(state, DayKind::Rest);
     m_game.message(QStringLiteral("ゆっくり休憩して体を休めた。\r\n(%1ポイント体力が回復した。)").arg(gain));
     subOriginal();
 }

@@ -40,6 +40,8 @@ void Spar::endBout()
     auto recordResult = [&](int code) {
         if (recordRow)
             state.varSenseki[*recordRow][1] = code;
+        // The history keeps every bout, past the record's last row too.
+        m_game.history().recordBout(state, enemy, code);
     };
     auto addOne = [&](int row, int column) { state.Chara(row, column) = state.Chara(row, column).toInt() + 1; };
 
@@ -120,6 +122,7 @@ void Spar::endSparring()
         m_game.message(QStringLiteral("練習の成果がでなかった・・・"));
         break;
     }
+    m_game.history().recordDay(state, DayKind::Sparring);
     returnToHub();
 }
 

@@ -88,8 +88,10 @@ void Spar::collapse()
     m_watchCount.setEnabled(false);
     m_game.message(QStringLiteral("練習中に力つきて救急車で運ばれた・・・。"));
     m_game.message(QStringLiteral("二日後・・・"));
-    state.varNowDate = state.varNowDate.toInt() + 1;
     state.Chara(player, CharaTable::Strength) = scaled(0.7, state.Chara(player, CharaTable::MaxStrength).toInt());
+    m_game.history().recordDay(state, DayKind::Sparring);
+    state.varNowDate = state.varNowDate.toInt() + 1;
+    m_game.history().recordDay(state, DayKind::Hospital);
     setPunchButtonsVisible(true);
     m_wakeUp->hide();
     m_downCountTimer.setEnabled(false);

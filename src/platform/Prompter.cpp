@@ -36,3 +36,9 @@ QString Prompter::input(const QString &prompt, const QString &caption, const QSt
     ClockPause pause(m_clock);
     return showInput(prompt, caption, defaultText);
 }
+
+QString Prompter::saveFileName(const QString &caption, const QString &suggested, const QString &filter)
+{
+    ClockPause pause(m_clock);
+    return showSaveFileName(caption, suggested, filter);
+}

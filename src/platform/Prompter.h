@@ -25,10 +25,14 @@ public:
                    const QString &caption = applicationTitle());
     // Shows an input box and returns the typed text, or an empty text on Cancel.
     QString input(const QString &prompt, const QString &caption, const QString &defaultText);
+    // Asks where to save a file, starting from the suggested path and offering the filter
+    // ("NAME (*.EXT)"); returns the chosen path, or an empty text on Cancel.
+    QString saveFileName(const QString &caption, const QString &suggested, const QString &filter);
 
 protected:
     virtual Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) = 0;
     virtual QString showInput(const QString &prompt, const QString &caption, const QString &defaultText) = 0;
+    virtual QString showSaveFileName(const QString &caption, const QString &suggested, const QString &filter) = 0;
 
 private:
     Scheduler *m_clock = nullptr;

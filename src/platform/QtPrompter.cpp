@@ -3,6 +3,7 @@
 #include "platform/WindowPlacement.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,4 +68,9 @@ QString QtPrompter::showInput(const QString &prompt, const QString &caption, con
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtPrompter::showSaveFileName(const QString &caption, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
 }

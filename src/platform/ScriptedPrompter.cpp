@@ -57,3 +57,18 @@ QString ScriptedPrompter::showInput(const QString &prompt, const QString &captio
                             {caption, prompt, defaultText, answer ? *answer : QStringLiteral("<cancel>")});
     return answer.value_or(QString());
 }
+
+QString ScriptedPrompter::showSaveFileName(const QString &caption, const QString &, const QString &)
+{
+    // The file box is answered like an input box: the next queued text is the path, a
+    // queued cancel cancels, and with nothing queued the box is cancelled.
+    m_boxes.append(caption + QLatin1Char('|'));
+    std::optional<QString> answer;
+    if (m_inputs.isEmpty())
+        complain(QStringLiteral("no input queued for the file box \"%1\": cancelled").arg(caption));
+    else
+        answer = m_inputs.dequeue();
+    if (m_transcript)
+        m_transcript->write(QStringLiteral("filebox"), {caption, answer ? *answer : QStringLiteral("<cancel>")});
+    return answer.value_or(QString());
+}

@@ -9,7 +9,8 @@
 class Transcript;
 
 // Boxes answered from queues, for the script driver and tests. OK-only boxes confirm
-// themselves; a Yes/No box takes the next queued answer, an input box the next queued text.
+// themselves; a Yes/No box takes the next queued answer, an input box and a file box the
+// next queued text.
 // Every box is recorded, in the transcript when there is one and in boxes() always.
 class ScriptedPrompter : public Prompter
 {
@@ -32,6 +33,7 @@ public:
 protected:
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
     QString showInput(const QString &prompt, const QString &caption, const QString &defaultText) override;
+    QString showSaveFileName(const QString &caption, const QString &suggested, const QString &filter) override;
 
 private:
     void complain(const QString &message);

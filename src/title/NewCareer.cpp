@@ -27,6 +27,7 @@ void startNewCareer(Game &game)
     GameState &state = game.state();
     subCharaDataLoad(state.Chara);
     state.varNowDate = 1;
+    game.history() = CareerHistory();
 
     askUntilAcceptable(game, CharaTable::Name, QStringLiteral("名前を入力して下さい(五文字以内)"),
                        QStringLiteral("ボクサー名"));

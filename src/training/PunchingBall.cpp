@@ -31,7 +31,8 @@ const TrainingScreen::Layout ScreenLayout{
 } // namespace
 
 PunchingBall::PunchingBall(Game &game)
-    : TrainingScreen(game, QStringLiteral("PunchingBall"), QStringLiteral("Punching Ball"), ScreenLayout),
+    : TrainingScreen(game, QStringLiteral("PunchingBall"), QStringLiteral("Punching Ball"), ScreenLayout,
+                     DayKind::PunchingBall),
       m_ballMoveTimer(game.scheduler(), [this] { ballMoveTimer(); })
 {
     m_watchCount.setInterval(ClockTick);

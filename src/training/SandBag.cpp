@@ -45,7 +45,7 @@ const PunchButton PunchButtons[5] = {
 } // namespace
 
 SandBag::SandBag(Game &game)
-    : TrainingScreen(game, QStringLiteral("SandBag"), QStringLiteral("サンドバッグ"), ScreenLayout)
+    : TrainingScreen(game, QStringLiteral("SandBag"), QStringLiteral("サンドバッグ"), ScreenLayout, DayKind::SandBag)
 {
     m_watchCount.setInterval(ClockTick);
     m_watchCount.setOnTick([this] { watchCountTimer(); });

@@ -19,8 +19,9 @@ void placeAt(QWidget *widget, const QRect &place)
 }
 } // namespace
 
-TrainingScreen::TrainingScreen(Game &game, const QString &name, const QString &caption, const Layout &layout)
-    : m_game(game), m_watchCount(game.scheduler())
+TrainingScreen::TrainingScreen(Game &game, const QString &name, const QString &caption, const Layout &layout,
+                               DayKind dayKind)
+    : m_game(game), m_watchCount(game.scheduler()), m_dayKind(dayKind)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -127,8 +128,10 @@ bool TrainingScreen::payForPunch()
     m_game.message(QStringLiteral("練習中に力つきて救急車で運ばれた・・・。"));
     m_game.message(QStringLiteral("二日後・・・"));
     strength = strengthAfterCollapse(state.Chara(CharaTable::PlayerRow, CharaTable::MaxStrength).toInt());
+    m_game.history().recordDay(state, m_dayKind);
     // The hospital day; the countdown to the bout moves only with the hub's day advance.
     state.varNowDate = state.varNowDate.toInt() + 1;
+    m_game.history().recordDay(state, DayKind::Hospital);
     leaveForHub();
     return true;
 }
@@ -145,6 +148,7 @@ void TrainingScreen::finishWorkout(int net, int gain, int column, const QString 
     } else {
         m_game.message(QStringLiteral("練習の成果がでなかった・・・"));
     }
+    m_game.history().recordDay(state, m_dayKind);
     leaveForHub();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/core/DayEntry.h"
 #include "hub/ActivityScreen.h"
 #include "platform/core/Timer.h"
 #include "training/core/TrainingRules.h"
@@ -34,7 +35,8 @@ public:
     QWidget *form() override { return this; }
 
 protected:
-    TrainingScreen(Game &game, const QString &name, const QString &caption, const Layout &layout);
+    // The workout is a day of that kind in the career's history.
+    TrainingScreen(Game &game, const QString &name, const QString &caption, const Layout &layout, DayKind dayKind);
 
     // The white area that holds the game's target.
     QWidget *picture() const { return m_picture; }
@@ -74,6 +76,7 @@ private:
     QLabel *addLabel(const QString &name, double pointSize, quint32 colour, const QRect &place);
     void leaveForHub();
 
+    DayKind m_dayKind;
     QWidget *m_picture = nullptr;
     QLabel *m_timerWatch = nullptr;
     QLabel *m_myHp = nullptr;

@@ -1,0 +1,407 @@
+#include "history/GrowthChart.h"
+
+#include "info/core/FightRecord.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int LeftMargin = 48;
+constexpr int RightMargin = 14;
+constexpr int LegendHeight = 22;
+constexpr int DayLabelHeight = 18;
+constexpr int RankingBandHeight = 20;
+constexpr int BoutStripHeight = 16;
+constexpr double MarkRadius = 4.5;
+
+struct Series
+{
+    const char *name;
+    QColor colour;
+    Qt::PenStyle style;
+    int DayEntry::*value;
+};
+
+// In the order of the script's cells; DrawingOrder puts the strength, which swings from
+// day to day, beneath the values that only grow.
+const Series AllSeries[] = {
+    {"パンチ力", QColor(0xD0, 0x30, 0x30), Qt::SolidLine, &DayEntry::power},
+    {"瞬発力", QColor(0x20, 0x60, 0xD0), Qt::SolidLine, &DayEntry::quickness},
+    {"根性", QColor(0x20, 0x98, 0x40), Qt::SolidLine, &DayEntry::guts},
+    {"体力", QColor(0xF0, 0xA0, 0x30), Qt::SolidLine, &DayEntry::strength},
+    {"最大体力", QColor(0x80, 0x40, 0xB0), Qt::DashLine, &DayEntry::maxStrength},
+};
+const int DrawingOrder[] = {3, 4, 2, 1, 0};
+
+enum class Outcome { Win, Loss, Draw, None };
+
+Outcome outcomeOf(int resultCode)
+{
+    if (resultCode >= 1 && resultCode <= 13)
+        return Outcome::Win;
+    if (resultCode >= 14 && resultCode <= 26)
+        return Outcome::Loss;
+    if (resultCode == 27)
+        return Outcome::Draw;
+    return Outcome::None;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts span into about parts pieces.
+int niceStep(double span, int parts)
+{
+    const double rough = std::max(1.0, span / parts);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= rough)
+            return static_cast<int>(factor * power);
+    return static_cast<int>(10 * power);
+}
+
+// The mark of a bout's outcome, centred on the point: a circle for a win, a cross for a
+// loss, a triangle for a draw, so that they differ without their colours too.
+void drawMark(QPainter &painter, Outcome outcome, const QPointF &centre)
+{
+    const double r = MarkRadius;
+    switch (outcome) {
+    case Outcome::Win:
+        painter.setPen(QPen(QColor(0x90, 0x10, 0x10), 1));
+        painter.setBrush(QColor(0xE0, 0x30, 0x30));
+        painter.drawEllipse(centre, r, r);
+        break;
+    case Outcome::Loss:
+        painter.setPen(QPen(QColor(0x20, 0x30, 0x90), 2.2));
+        painter.drawLine(centre + QPointF(-r, -r), centre + QPointF(r, r));
+        painter.drawLine(centre + QPointF(-r, r), centre + QPointF(r, -r));
+        break;
+    case Outcome::Draw: {
+        QPainterPath triangle;
+        triangle.moveTo(centre + QPointF(0, -r - 0.5));
+        triangle.lineTo(centre + QPointF(r + 0.5, r));
+        triangle.lineTo(centre + QPointF(-r - 0.5, r));
+        triangle.closeSubpath();
+        painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 1));
+        painter.setBrush(QColor(0xA8, 0xA8, 0xA8));
+        painter.drawPath(triangle);
+        break;
+    }
+    case Outcome::None:
+        break;
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+} // namespace
+
+GrowthChart::GrowthChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chart"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void GrowthChart::setHistory(const CareerHistory &history)
+{
+    m_history = history;
+    m_highest = 0;
+    for (const DayEntry &entry : m_history.entries())
+        for (const Series &series : AllSeries)
+            m_highest = std::max(m_highest, entry.*series.value);
+    update();
+}
+
+QJsonArray GrowthChart::scriptCells() const
+{
+    QJsonArray rows;
+    for (const DayEntry &entry : m_history.entries()) {
+        QJsonArray cells{QString::number(entry.day)};
+        for (const Series &series : AllSeries)
+            cells.append(QString::number(entry.*series.value));
+        rows.append(cells);
+    }
+    return rows;
+}
+
+GrowthChart::Frame GrowthChart::frame() const
+{
+    Frame frame;
+    const QRectF all = QRectF(rect());
+    const double bottom = all.bottom() - RankingBandHeight - DayLabelHeight;
+    frame.plot = QRectF(QPointF(all.left() + LeftMargin, all.top() + LegendHeight),
+                        QPointF(all.right() - RightMargin, bottom));
+    frame.rankings = QRectF(frame.plot.left(), bottom + DayLabelHeight, frame.plot.width(), RankingBandHeight - 2);
+    const QList<DayEntry> &entries = m_history.entries();
+    frame.firstDay = entries.isEmpty() ? m_history.startDay() : std::min(m_history.startDay(), entries.first().day);
+    frame.lastDay = std::max(frame.firstDay + 1, entries.isEmpty() ? 0 : entries.last().day);
+    frame.crowded = boutsCrowded(frame);
+    // Room above the highest line for the strip of bout marks.
+    const double strip = frame.crowded ? 3 * BoutStripHeight : BoutStripHeight;
+    const double room = frame.plot.height() > strip ? frame.plot.height() / (frame.plot.height() - strip) : 1;
+    const int needed = static_cast<int>(std::ceil(std::max(1, m_highest) * room));
+    const int step = niceStep(needed, 5);
+    frame.top = (needed + step - 1) / step * step;
+    return frame;
+}
+
+QPointF GrowthChart::placeOf(const Frame &frame, double day, double value) const
+{
+    const double x = frame.plot.left() + (day - frame.firstDay) / (frame.lastDay - frame.firstDay) * frame.plot.width();
+    const double y = frame.plot.bottom() - value / frame.top * frame.plot.height();
+    return {x, y};
+}
+
+QPointF GrowthChart::boutMarkOf(const Frame &frame, const DayEntry &entry) const
+{
+    const double x = placeOf(frame, entry.day, 0).x();
+    if (!frame.crowded)
+        return {x, frame.plot.top() + BoutStripHeight / 2.0};
+    const Outcome outcome = outcomeOf(entry.result);
+    const int row = outcome == Outcome::Win ? 0 : outcome == Outcome::Loss ? 1 : 2;
+    return {x, frame.plot.top() + BoutStripHeight / 2.0 + row * BoutStripHeight};
+}
+
+void GrowthChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Frame place = frame();
+    if (place.plot.width() < 10 || place.plot.height() < 10)
+        return;
+    drawAxes(painter, place);
+    drawRankings(painter, place);
+    if (m_history.entries().isEmpty()) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(place.plot, Qt::AlignCenter, QStringLiteral("まだ記録がありません"));
+    } else {
+        drawLines(painter, place);
+        drawBouts(painter, place);
+    }
+    drawLegend(painter, place);
+}
+
+void GrowthChart::drawAxes(QPainter &painter, const Frame &frame) const
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int valueStep = niceStep(frame.top, 5);
+    for (int value = 0; value <= frame.top; value += valueStep) {
+        const double y = placeOf(frame, frame.firstDay, value).y();
+        painter.setPen(QColor(0xE4, 0xE4, 0xE4));
+        painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, y - metrics.height() / 2.0, LeftMargin - 6, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
+    }
+    const int dayStep = niceStep(frame.lastDay - frame.firstDay, std::max(2, int(frame.plot.width() / 70)));
+    const int firstTick = (frame.firstDay + dayStep - 1) / dayStep * dayStep;
+    for (int day = std::max(frame.firstDay, firstTick); day <= frame.lastDay; day += dayStep) {
+        const double x = placeOf(frame, day, 0).x();
+        painter.setPen(QColor(0xEC, 0xEC, 0xEC));
+        painter.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
+        painter.setPen(Qt::black);
+        painter.drawLine(QPointF(x, frame.plot.bottom()), QPointF(x, frame.plot.bottom() + 3));
+        QRectF label(x - 40, frame.plot.bottom() + 2, 80, DayLabelHeight - 2);
+        // The last day's number keeps inside the widget rather than centred on its day.
+        if (label.right() > width())
+            label.moveRight(width());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(day));
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(frame.plot);
+}
+
+void GrowthChart::drawLines(QPainter &painter, const Frame &frame) const
+{
+    const QList<DayEntry> &entries = m_history.entries();
+    painter.save();
+    painter.setClipRect(frame.plot.adjusted(0, -2, 0, 2));
+    // Past two days a pixel the lines keep each column's lowest and highest value only:
+    // the picture is the same and a long career draws as fast as a short one.
+    const bool thinned = double(entries.size()) > 2 * frame.plot.width();
+    for (const int index : DrawingOrder) {
+        const Series &series = AllSeries[index];
+        QPolygonF line;
+        line.reserve(thinned ? int(2 * frame.plot.width()) + 2 : int(entries.size()));
+        int column = -1;
+        int low = 0;
+        int high = 0;
+        auto flush = [&] {
+            if (column < 0)
+                return;
+            line.append(QPointF(frame.plot.left() + column, placeOf(frame, 0, low).y()));
+            if (high != low)
+                line.append(QPointF(frame.plot.left() + column, placeOf(frame, 0, high).y()));
+        };
+        for (const DayEntry &entry : entries) {
+            const int value = entry.*series.value;
+            if (!thinned) {
+                line.append(placeOf(frame, entry.day, value));
+                continue;
+            }
+            const int here = static_cast<int>(placeOf(frame, entry.day, value).x() - frame.plot.left());
+            if (here != column) {
+                flush();
+                column = here;
+                low = high = value;
+            } else {
+                low = std::min(low, value);
+                high = std::max(high, value);
+            }
+        }
+        flush();
+        // Stroking thousands of joins with a wide smoothed pen is what made a long career slow
+        // to draw; a thinned line is a fence of one-pixel columns, drawn as such.
+        painter.setRenderHint(QPainter::Antialiasing, !thinned);
+        QColor colour = series.colour;
+        // Thinned, the strength's daily swings fill an area; it stays faint so the lines stand out on it.
+        if (thinned && series.value == &DayEntry::strength)
+            colour.setAlpha(90);
+        painter.setPen(QPen(colour, thinned ? 0 : 1.6, series.style));
+        if (line.size() == 1)
+            painter.drawEllipse(line.first(), 1.5, 1.5);
+        else
+            painter.drawPolyline(line);
+    }
+    painter.restore();
+}
+
+bool GrowthChart::boutsCrowded(const Frame &frame) const
+{
+    int bouts = 0;
+    for (const DayEntry &entry : m_history.entries())
+        bouts += entry.kind == DayKind::Bout ? 1 : 0;
+    return bouts * 3 * MarkRadius > frame.plot.width();
+}
+
+void GrowthChart::drawBouts(QPainter &painter, const Frame &frame) const
+{
+    // Crowded bouts get a row for each outcome and no day lines, and a mark stands for every
+    // bout of its outcome within its own width: the eye can tell no more apart, and a long
+    // career draws as quickly as a short one.
+    const bool crowded = frame.crowded;
+    QList<QLineF> lines;
+    QList<std::pair<Outcome, QPointF>> marks;
+    double lastMark[3] = {-1e9, -1e9, -1e9};
+    for (const DayEntry &entry : m_history.entries()) {
+        if (entry.kind != DayKind::Bout)
+            continue;
+        const QPointF mark = boutMarkOf(frame, entry);
+        if (!crowded)
+            lines.append(QLineF(mark.x(), frame.plot.top() + BoutStripHeight, mark.x(), frame.plot.bottom()));
+        const Outcome outcome = outcomeOf(entry.result);
+        if (outcome == Outcome::None || (crowded && mark.x() - lastMark[int(outcome)] < 2 * MarkRadius))
+            continue;
+        lastMark[int(outcome)] = mark.x();
+        marks.append({outcome, mark});
+    }
+    painter.save();
+    painter.setPen(QPen(QColor(0xC8, 0xC8, 0xC8), 1, Qt::DotLine));
+    painter.drawLines(lines);
+    for (const auto &[outcome, centre] : std::as_const(marks))
+        drawMark(painter, outcome, centre);
+    painter.restore();
+}
+
+void GrowthChart::drawRankings(QPainter &painter, const Frame &frame) const
+{
+    const QList<DayEntry> &entries = m_history.entries();
+    const QColor fills[2] = {QColor(0xFF, 0xF4, 0xD8), QColor(0xE0, 0xEC, 0xFF)};
+    int shade = 0;
+    for (qsizetype i = 0; i < entries.size();) {
+        qsizetype end = i;
+        while (end + 1 < entries.size() && entries[end + 1].ranking == entries[i].ranking)
+            ++end;
+        // A title is held from the day it was won until the day before the next one.
+        const double left = std::max(frame.rankings.left(), placeOf(frame, entries[i].day - 0.5, 0).x());
+        const double right = std::min(frame.rankings.right(),
+                                      placeOf(frame, (end + 1 < entries.size() ? entries[end + 1].day : entries[end].day + 1) - 0.5, 0).x());
+        const QRectF band(left, frame.rankings.top(), std::max(0.5, right - left), frame.rankings.height());
+        painter.fillRect(band, fills[shade]);
+        shade = 1 - shade;
+        if (band.width() > 24) {
+            painter.setPen(Qt::black);
+            painter.drawText(band.adjusted(2, 0, -2, 0), Qt::AlignCenter,
+                             painter.fontMetrics().elidedText(entries[i].ranking, Qt::ElideRight, int(band.width()) - 4));
+        }
+        i = end + 1;
+    }
+    painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+    painter.drawRect(frame.rankings);
+}
+
+void GrowthChart::drawLegend(QPainter &painter, const Frame &frame) const
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    double x = frame.plot.left();
+    const double y = frame.plot.top() - LegendHeight / 2.0;
+    for (const Series &series : AllSeries) {
+        painter.setPen(QPen(series.colour, 2, series.style));
+        painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
+        const QString name = QString::fromUtf8(series.name);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 22, y + metrics.ascent() / 2.0 - 1), name);
+        x += 22 + metrics.horizontalAdvance(name) + 14;
+    }
+    const struct
+    {
+        Outcome outcome;
+        const char *name;
+    } marks[] = {{Outcome::Win, "勝ち"}, {Outcome::Loss, "負け"}, {Outcome::Draw, "引き分け"}};
+    for (const auto &mark : marks) {
+        drawMark(painter, mark.outcome, QPointF(x + MarkRadius, y));
+        const QString name = QString::fromUtf8(mark.name);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 2 * MarkRadius + 4, y + metrics.ascent() / 2.0 - 1), name);
+        x += 2 * MarkRadius + 4 + metrics.horizontalAdvance(name) + 12;
+    }
+}
+
+QString GrowthChart::hoverTextAt(const QPoint &point) const
+{
+    const Frame place = frame();
+    if (place.rankings.contains(point)) {
+        // The title held on the day under the pointer.
+        const double day = place.firstDay + (point.x() - place.plot.left()) / place.plot.width() *
+                                                (place.lastDay - place.firstDay);
+        const QString *held = nullptr;
+        for (const DayEntry &entry : m_history.entries()) {
+            if (entry.day > day + 0.5)
+                break;
+            held = &entry.ranking;
+        }
+        return held ? *held : QString();
+    }
+    const DayEntry *nearest = nullptr;
+    double nearestDistance = MarkRadius + 3;
+    for (const DayEntry &entry : m_history.entries()) {
+        if (entry.kind != DayKind::Bout)
+            continue;
+        const QPointF mark = boutMarkOf(place, entry);
+        const double distance = std::hypot(mark.x() - point.x(), mark.y() - point.y());
+        if (distance <= nearestDistance) {
+            nearest = &entry;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest)
+        return {};
+    return QStringLiteral("%1日目　%2　%3").arg(nearest->day).arg(nearest->opponent, FightRecord::resultText(nearest->result));
+}
+
+bool GrowthChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = hoverTextAt(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+}

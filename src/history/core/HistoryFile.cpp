@@ -1,0 +1,70 @@
+#include "history/core/HistoryFile.h"
+
+#include "history/core/HistoryCsv.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString historyPathFor(const QString &savePath)
+{
+    QString base = savePath;
+    if (base.endsWith(QStringLiteral(".sav"), Qt::CaseInsensitive))
+        base.chop(4);
+    return base + QStringLiteral(".history.csv");
+}
+
+bool writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
+{
+    const QByteArray bytes = encodeHistoryCsv(history, boxerName);
+    QSaveFile file(path);
+    // Unbuffered, so a full disk shows in the write that meets it rather than in a flush nobody checks.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            file.cancelWriting();
+            return false;
+        }
+        written += step;
+    }
+    // Without a commit the temporary file is thrown away and the old history stays.
+    return file.commit();
+}
+
+CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how)
+{
+    const int loadedDay = state.varNowDate.toInt();
+    auto startAfresh = [&](HistoryLoad reason) {
+        if (how)
+            *how = reason;
+        return CareerHistory(loadedDay);
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return startAfresh(HistoryLoad::Missing);
+    if (!info.isFile() || info.size() > MaxHistoryFileBytes)
+        return startAfresh(HistoryLoad::Broken);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return startAfresh(HistoryLoad::Broken);
+    // One byte past the bound tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(MaxHistoryFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxHistoryFileBytes)
+        return startAfresh(HistoryLoad::Broken);
+    std::optional<DecodedHistory> decoded = decodeHistoryCsv(bytes);
+    if (!decoded)
+        return startAfresh(HistoryLoad::Broken);
+    const QString boxer = state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText();
+    // The save stands on a day not yet played, so every day of its history lies before it.
+    const bool pastTheSave = !decoded->entries.isEmpty() && decoded->entries.last().day >= loadedDay;
+    if (decoded->boxerName != boxer || pastTheSave)
+        return startAfresh(HistoryLoad::Foreign);
+    if (how)
+        *how = HistoryLoad::Loaded;
+    // A history written after a load without one begins where its first day is.
+    const int startDay = decoded->entries.isEmpty() ? loadedDay : decoded->entries.first().day;
+    return CareerHistory::fromEntries(startDay, std::move(decoded->entries));
+}

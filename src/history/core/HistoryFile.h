@@ -1,0 +1,29 @@
+#pragma once
+
+#include "history/core/CareerHistory.h"
+
+#include <QString>
+
+// The history file that belongs beside a save: NAME.history.csv for NAME.sav.
+QString historyPathFor(const QString &savePath);
+
+// Writes the boxer's history to the file at path through a temporary file renamed over the
+// old one only once every byte is written; false when anything failed, and then the old
+// file is as it was.
+bool writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName);
+
+// Why a history was started afresh at the loaded day rather than read from its file.
+enum class HistoryLoad {
+    Loaded,
+    Missing, // no history file beside the save
+    Foreign, // another boxer's, or days the save has not reached
+    Broken,  // unreadable, too large or not a history file
+};
+
+// The history read from the file at path for the career in the state, or, when the file is
+// missing, belongs to another career or is broken, an empty history that starts on the
+// state's day. Never fails: the reason is given in how.
+CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how = nullptr);
+
+// The largest history file read: far past a career of 10,000 days, small enough to read at once.
+inline constexpr qint64 MaxHistoryFileBytes = 32 * 1024 * 1024;

@@ -1,0 +1,399 @@
+#include "support/Careers.h"
+#include "support/GameFixture.h"
+#include "support/Matches.h"
+
+#include "app/ControlJson.h"
+#include "ending/Ending.h"
+#include "files/core/SaveFile.h"
+#include "files/loadFile.h"
+#include "files/saveFile.h"
+#include "history/Growth.h"
+#include "history/GrowthChart.h"
+#include "history/core/HistoryCsv.h"
+#include "history/core/HistoryFile.h"
+#include "hub/MainCommand.h"
+#include "match/Spar.h"
+#include "match/core/MatchRules.h"
+#include "training/PunchingBall.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Clicks as the player would, turning first to the tab that holds the button.
+void click(QWidget *form, const QString &name)
+{
+    if (auto *button = form->findChild<QAbstractButton *>(name))
+        if (auto *tabs = form->findChild<QTabWidget *>())
+            for (int page = 0; page < tabs->count(); ++page)
+                if (tabs->widget(page)->isAncestorOf(button))
+                    tabs->setCurrentIndex(page);
+    QVERIFY2(clickOn(form, name), qPrintable(name));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int player(const GameState &state, int column)
+{
+    return state.Chara(CharaTable::PlayerRow, column).toInt();
+}
+
+// The entry holds the day and kind given and the boxer exactly as the state has him now.
+void checkEntry(const DayEntry &entry, const GameState &state, int day, DayKind kind)
+{
+    QCOMPARE(entry.day, day);
+    QCOMPARE(dayKindName(entry.kind), dayKindName(kind));
+    QCOMPARE(entry.power, player(state, CharaTable::Punch));
+    QCOMPARE(entry.quickness, player(state, CharaTable::Quick));
+    QCOMPARE(entry.guts, player(state, CharaTable::Guts));
+    QCOMPARE(entry.strength, player(state, CharaTable::Strength));
+    QCOMPARE(entry.maxStrength, player(state, CharaTable::MaxStrength));
+    QCOMPARE(entry.ranking, state.Chara(CharaTable::PlayerRow, CharaTable::Ranking).toText());
+}
+
+// A career on the hub with every activity's instructions switched off and a folder for its files.
+struct Career
+{
+    Career()
+    {
+        startCareer(fixture);
+        for (qint16 &off : fixture.state().varSetsumeiOff)
+            off = 1;
+        QVERIFY(directory.isValid());
+    }
+
+    Game &game() { return *fixture.game; }
+    GameState &state() { return fixture.state(); }
+    const QList<DayEntry> &entries() { return game().history().entries(); }
+    QString path(const QString &name) const { return directory.filePath(name); }
+
+    void rest() { click(&game().hub(), QStringLiteral("cmdCommand(3)")); }
+    // A workout left to run out its three minutes.
+    void workout(int button)
+    {
+        click(&game().hub(), QStringLiteral("cmdCommand(%1)").arg(button));
+        game().scheduler().advance(200000);
+    }
+    void saveAs(const QString &name)
+    {
+        click(&game().hub(), QStringLiteral("cmdSaveAs"));
+        QVERIFY(game().saveDialog().changeDirectory(directory.path()));
+        game().saveDialog().findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
+        click(&game().saveDialog(), QStringLiteral("Open"));
+    }
+    void load(const QString &file)
+    {
+        click(&game().hub(), QStringLiteral("cmdLoad"));
+        QVERIFY(game().loadDialog().changeDirectory(directory.path()));
+        auto *files = game().loadDialog().findChild<QListWidget *>(QStringLiteral("File1"));
+        const QList<QListWidgetItem *> found = files->findItems(file, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(file));
+        files->setCurrentItem(found.first());
+        click(&game().loadDialog(), QStringLiteral("Open"));
+    }
+    Growth &openGrowth()
+    {
+        click(&game().hub(), QStringLiteral("cmdGrowth"));
+        return game().growth();
+    }
+    QJsonArray chartCells() { return controlToJson(game().growth().findChild<GrowthChart *>())["cells"].toArray(); }
+    QLabel *note() { return game().growth().findChild<QLabel *>(QStringLiteral("lblNote")); }
+
+    GameFixture fixture;
+    QTemporaryDir directory;
+};
+} // namespace
+
+// The career's history as the days are played, saved and loaded, and the screen that draws it.
+class GrowthTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyKindOfDayIsRecordedAsItLeftTheBoxer()
+    {
+        Career career;
+        GameState &state = career.state();
+        state.Chara(1, CharaTable::Strength) = 100;
+        career.rest();
+        QCOMPARE(career.entries().size(), 1);
+        checkEntry(career.entries().last(), state, 1, DayKind::Rest);
+
+        career.workout(0);
+        checkEntry(career.entries().last(), state, 2, DayKind::SandBag);
+        career.workout(1);
+        checkEntry(career.entries().last(), state, 3, DayKind::PunchingBall);
+
+        click(&career.game().hub(), QStringLiteral("cmdCommand(2)"));
+        state.varEnHP = 400;
+        state.Chara(1, CharaTable::Strength) = 300;
+        career.game().spar().varWinLose = WinLoseNone;
+        career.game().spar().subEnd();
+        checkEntry(career.entries().last(), state, 4, DayKind::Sparring);
+        QCOMPARE(career.entries().last().guts, 44);
+
+        // A collapse costs the day of the workout and the day in hospital.
+        state.Chara(1, CharaTable::Strength) = 5;
+        click(&career.game().hub(), QStringLiteral("cmdCommand(1)"));
+        click(&career.game().punchingBall(), QStringLiteral("Punch"));
+        QCOMPARE(state.varNowDate, Cell(7));
+        QCOMPARE(career.entries().size(), 6);
+        checkEntry(career.entries().at(4), state, 5, DayKind::PunchingBall);
+        checkEntry(career.entries().at(5), state, 6, DayKind::Hospital);
+
+        // The bout comes the day after the countdown's last rest.
+        state.varNextDate = 1;
+        career.rest();
+        QCOMPARE(state.varSparMode, qint16(SparModeBout));
+        Spar &spar = career.game().spar();
+        state.varNowRound = 3;
+        spar.varWinLose = WinLoseWin;
+        spar.varHantei = 0;
+        spar.subEnd();
+        QCOMPARE(career.entries().size(), 8);
+        const DayEntry &bout = career.entries().last();
+        checkEntry(bout, state, 8, DayKind::Bout);
+        QCOMPARE(bout.opponent, QStringLiteral("タイガー銀川"));
+        QCOMPARE(bout.result, 3);
+        QCOMPARE(bout.ranking, QStringLiteral("日本ランキング１０位"));
+        for (qsizetype i = 0; i < career.entries().size(); ++i)
+            QCOMPARE(career.entries().at(i).day, int(i) + 1);
+    }
+
+    void boutsPastAFullRecordAreStillKept()
+    {
+        GameFixture fixture;
+        Spar &spar = startFirstBout(fixture);
+        fixture.state().varSensekiCount = GameState::SensekiCapacity;
+        spar.varWinLose = WinLoseDraw;
+        spar.subEnd();
+        QCOMPARE(fixture.game->history().entries().size(), 1);
+        QCOMPARE(fixture.game->history().entries().last().result, 27);
+    }
+
+    void newCareerForgetsTheOldHistory()
+    {
+        Career career;
+        career.rest();
+        QCOMPARE(career.entries().size(), 1);
+        startCareer(career.fixture, QStringLiteral("鈴木"));
+        QCOMPARE(career.game().history(), CareerHistory());
+    }
+
+    void saveWritesTheHistoryBesideAnUnchangedSave()
+    {
+        Career career;
+        career.rest();
+        career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QByteArray expectedSave = [&] {
+            GameState copy = career.state();
+            const QString other = career.path(QStringLiteral("plain.sav"));
+            return writeSaveFile(other, copy) == SaveFileWrite::Written ? contents(other) : QByteArray();
+        }();
+        QCOMPARE(contents(career.path(QStringLiteral("mine.sav"))), expectedSave);
+        const std::optional<DecodedHistory> written =
+            decodeHistoryCsv(contents(career.path(QStringLiteral("mine.history.csv"))));
+        QVERIFY(written);
+        QCOMPARE(written->boxerName, QStringLiteral("山田"));
+        QCOMPARE(written->entries, career.entries());
+        QCOMPARE(career.fixture.prompter->messageTexts().size(), 2);
+
+        // Played on, then loaded back: the history is the one saved with it.
+        career.rest();
+        career.load(QStringLiteral("mine.sav"));
+        QCOMPARE(career.entries(), written->entries);
+        QCOMPARE(career.game().history().startDay(), 1);
+    }
+
+    void loadsWithoutTheirOwnHistoryStartAtTheLoadedDay_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::newRow("none") << "none";
+        QTest::newRow("another career's") << "other";
+        QTest::newRow("broken") << "broken";
+    }
+    void loadsWithoutTheirOwnHistoryStartAtTheLoadedDay()
+    {
+        QFETCH(QString, history);
+        Career career;
+        for (int day = 0; day < 3; ++day)
+            career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QString historyPath = career.path(QStringLiteral("mine.history.csv"));
+        if (history == QLatin1String("none")) {
+            QVERIFY(QFile::remove(historyPath));
+        } else if (history == QLatin1String("other")) {
+            CareerHistory other;
+            GameState someoneElse = career.state();
+            someoneElse.varNowDate = 1;
+            other.recordDay(someoneElse, DayKind::Rest);
+            QVERIFY(writeHistoryFile(historyPath, other, QStringLiteral("鈴木")));
+        } else {
+            QVERIFY(put(historyPath, contents(historyPath).replace("rest", "nap")));
+        }
+        career.rest();
+        const QStringList messagesBefore = career.fixture.prompter->messageTexts();
+        career.load(QStringLiteral("mine.sav"));
+        QCOMPARE(career.fixture.prompter->messageTexts(), messagesBefore);
+        QCOMPARE(career.state().varNowDate, Cell(4));
+        QCOMPARE(career.game().history(), CareerHistory(4));
+        QVERIFY(career.game().hub().isVisible() && career.game().hub().isEnabled());
+
+        // The chart says in one line where its days begin, and goes on from there.
+        career.openGrowth();
+        QVERIFY(career.note()->isVisibleTo(&career.game().growth()));
+        QVERIFY(career.note()->text().contains(QStringLiteral("4日目")));
+        QVERIFY(!career.note()->text().contains(QLatin1Char('\n')));
+        click(&career.game().growth(), QStringLiteral("Command1"));
+        career.rest();
+        QCOMPARE(career.entries().size(), 1);
+        QCOMPARE(career.entries().first().day, 4);
+    }
+
+    void failedHistoryWriteIsToldAndTheSaveStands()
+    {
+        Career career;
+        career.rest();
+        QVERIFY(QDir(career.directory.path()).mkdir(QStringLiteral("mine.history.csv")));
+        career.saveAs(QStringLiteral("mine"));
+        QVERIFY(QFileInfo(career.path(QStringLiteral("mine.sav"))).isFile());
+        QCOMPARE(career.state().varFileName, QDir::toNativeSeparators(career.path(QStringLiteral("mine.sav"))));
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.last().contains(QStringLiteral("mine.history.csv")));
+        QVERIFY(QFileInfo(career.path(QStringLiteral("mine.history.csv"))).isDir());
+        QVERIFY(!career.game().saveDialog().isVisible());
+        QVERIFY(career.game().hub().isEnabled());
+    }
+
+    void chartReadsTheDaysDrawn()
+    {
+        Career career;
+        career.rest();
+        career.workout(1);
+        Growth &growth = career.openGrowth();
+        QVERIFY(growth.isVisible());
+        QVERIFY(!career.game().hub().isEnabled());
+        QVERIFY(!career.note()->isVisibleTo(&growth));
+        const QJsonArray cells = career.chartCells();
+        QCOMPARE(cells.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const DayEntry &entry = career.entries().at(i);
+            QCOMPARE(cells[i].toArray(), (QJsonArray{QString::number(entry.day), QString::number(entry.power),
+                                                     QString::number(entry.quickness), QString::number(entry.guts),
+                                                     QString::number(entry.strength),
+                                                     QString::number(entry.maxStrength)}));
+        }
+        click(&growth, QStringLiteral("Command1"));
+        QVERIFY(!growth.isVisible());
+        QVERIFY(career.game().hub().isEnabled());
+    }
+
+    void hoverNamesTheOpponentAndTheTitle()
+    {
+        GameFixture fixture;
+        Spar &spar = startFirstBout(fixture);
+        spar.varWinLose = WinLoseLoss;
+        spar.varHantei = 1;
+        spar.subEnd();
+        Growth &growth = fixture.game->growth();
+        growth.subOriginal();
+        growth.resize(growth.sizeHint().expandedTo(growth.size()));
+        auto *chart = growth.findChild<GrowthChart *>();
+        QStringList texts;
+        for (int y = 0; y < chart->height(); y += 2)
+            for (int x = 0; x < chart->width(); x += 2) {
+                const QString text = chart->hoverTextAt(QPoint(x, y));
+                if (!text.isEmpty() && !texts.contains(text))
+                    texts.append(text);
+            }
+        QCOMPARE(texts, (QStringList{QStringLiteral("2日目　タイガー銀川　判定負け"), QStringLiteral("ノーランカー")}));
+    }
+
+    void closingReturnsToTheOpener_data()
+    {
+        QTest::addColumn<bool>("fromEnding");
+        QTest::newRow("hub") << false;
+        QTest::newRow("ending") << true;
+    }
+    void closingReturnsToTheOpener()
+    {
+        QFETCH(bool, fromEnding);
+        Career career;
+        QWidget *opener = &career.game().hub();
+        if (fromEnding) {
+            career.game().hub().hide();
+            career.game().openEnding();
+            opener = &career.game().ending();
+            click(opener, QStringLiteral("cmdGrowth"));
+        } else {
+            career.openGrowth();
+        }
+        QVERIFY(career.game().growth().isVisible());
+        QVERIFY(!opener->isEnabled());
+        career.game().growth().close();
+        QVERIFY(!career.game().growth().isVisible());
+        QVERIFY(opener->isEnabled());
+    }
+
+    void pictureIsSavedWhereTheBoxSays_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("a file") << "chart.png";
+        QTest::newRow("cancel") << "";
+        QTest::newRow("unwritable place") << "nowhere/chart.png";
+    }
+    void pictureIsSavedWhereTheBoxSays()
+    {
+        QFETCH(QString, answer);
+        Career career;
+        career.rest();
+        Growth &growth = career.openGrowth();
+        career.fixture.prompter->clearRecord();
+        if (answer.isEmpty())
+            career.fixture.prompter->queueInputCancel();
+        else
+            career.fixture.prompter->queueInput(career.path(answer));
+        click(&growth, QStringLiteral("cmdSavePicture"));
+        QCOMPARE(career.fixture.prompter->pendingInputs(), 0);
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        if (answer == QLatin1String("chart.png")) {
+            const QImage picture(career.path(answer));
+            QVERIFY(!picture.isNull());
+            QCOMPARE(picture.size(), growth.findChild<GrowthChart *>()->size() *
+                                         growth.findChild<GrowthChart *>()->devicePixelRatio());
+            QVERIFY(messages.isEmpty());
+        } else if (answer.isEmpty()) {
+            QCOMPARE(QDir(career.directory.path()).entryList(QDir::Files), QStringList());
+            QVERIFY(messages.isEmpty());
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY(messages.first().contains(QStringLiteral("chart.png")));
+        }
+        QVERIFY(growth.isVisible());
+    }
+};
+
+QTEST_MAIN(GrowthTest)
+#include "test_growth.moc"
