@@ -5,6 +5,7 @@
 #include "history/GrowthChart.h"
 #include "hub/MainCommand.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -71,7 +72,7 @@ void Growth::showOver(QWidget &opener)
 {
     opener.setEnabled(false);
     subOriginal();
-    show();
+    showCentredOver(*this, &opener);
 }
 
 void Growth::savePicture()

@@ -1,6 +1,7 @@
 #include "ending/Ending.h"
 #include "files/loadFile.h"
 #include "files/saveFile.h"
+#include "history/Growth.h"
 #include "hub/MainCommand.h"
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
@@ -126,6 +127,8 @@ Opening openingOf(const QString &name, GameFixture &fixture)
                        QStringLiteral("Command1"));
     if (name == QLatin1String("fight record from the hub"))
         return fromHub(QStringLiteral("cmdSenseki"), [&game] { return &game.senseki(); }, QStringLiteral("Command1"));
+    if (name == QLatin1String("growth chart from the hub"))
+        return fromHub(QStringLiteral("cmdGrowth"), [&game] { return &game.growth(); }, QStringLiteral("Command1"));
     if (name == QLatin1String("sandbag from the hub"))
         return {[] {}, hub, [&game] {
                     press(&game.hub(), QStringLiteral("cmdCommand(0)"));
@@ -282,6 +285,7 @@ private slots:
         row("status card from the hub", CareerWithoutInstructions);
         row("next opponent's card from the hub", CareerWithoutInstructions);
         row("fight record from the hub", CareerWithoutInstructions);
+        row("growth chart from the hub", CareerWithoutInstructions);
         row("sandbag from the hub", CareerWithoutInstructions);
         row("punching ball from the hub", CareerWithoutInstructions);
         row("sparring from the hub", CareerWithoutInstructions);
