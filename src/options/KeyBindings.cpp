@@ -1,0 +1,93 @@
+#include "options/KeyBindings.h"
+
+#include <QAbstractButton>
+#include <QChildEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyBindings::KeyBindings(QWidget &screen) : QObject(&screen), m_screen(screen)
+{
+    watch(&screen);
+}
+
+void KeyBindings::bind(int key, std::function<void()> press, std::function<void()> release)
+{
+    m_bindings.insert(key, Binding{std::move(press), std::move(release), false});
+}
+
+void KeyBindings::bindClick(int key, QAbstractButton *button)
+{
+    bind(key, [button] {
+        if (canClick(button))
+            button->click();
+    });
+}
+
+bool KeyBindings::canClick(const QAbstractButton *button)
+{
+    return button->isEnabled() && button->isVisibleTo(button->window());
+}
+
+void KeyBindings::watch(QObject *object)
+{
+    object->installEventFilter(this);
+    for (QObject *child : object->children()) {
+        if (child->isWidgetType())
+            watch(child);
+    }
+}
+
+void KeyBindings::releaseAll()
+{
+    for (Binding &binding : m_bindings) {
+        if (!binding.held)
+            continue;
+        binding.held = false;
+        if (binding.release)
+            binding.release();
+    }
+}
+
+bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded: {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child->isWidgetType())
+            watch(child);
+        return false;
+    }
+    case QEvent::Hide:
+    case QEvent::WindowDeactivate:
+        if (watched == &m_screen)
+            releaseAll();
+        return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
+
+    auto *key = static_cast<QKeyEvent *>(event);
+    // With Ctrl, Alt or Meta the key is a shortcut of the window, not a punch.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const auto found = m_bindings.find(key->key());
+    if (found == m_bindings.end())
+        return false;
+    Binding &binding = *found;
+    // The key is the screen's: whether it counts or not, the focused widget never sees it.
+    if (key->isAutoRepeat())
+        return true;
+    if (event->type() == QEvent::KeyPress) {
+        binding.held = true;
+        if (binding.press)
+            binding.press();
+    } else if (binding.held) {
+        binding.held = false;
+        if (binding.release)
+            binding.release();
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <functional>
+
+class QAbstractButton;
+class QWidget;
+
+// The keys of a screen. It hears them whichever of the screen's widgets has the focus,
+// counts a key held down once (the keyboard's auto-repeat is ignored), and keeps a bound
+// key from the focused widget, so Space never also clicks a focused button.
+class KeyBindings : public QObject
+{
+    Q_OBJECT
+public:
+    // Listens on the screen and on every widget it holds now or later.
+    explicit KeyBindings(QWidget &screen);
+
+    // Calls press when the key goes down and release when it comes up.
+    void bind(int key, std::function<void()> press, std::function<void()> release = {});
+    // The key stands for a click on the button, through the button's own click, and does
+    // nothing while the button is hidden or disabled, as a click would.
+    void bindClick(int key, QAbstractButton *button);
+    // Whether a click on the button would reach it now: shown on its screen and enabled.
+    static bool canClick(const QAbstractButton *button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Binding
+    {
+        std::function<void()> press;
+        std::function<void()> release;
+        bool held = false;
+    };
+
+    void watch(QObject *object);
+    // Lets go of every held key: a screen that is hidden or loses the keyboard hears no release.
+    void releaseAll();
+
+    QWidget &m_screen;
+    QHash<int, Binding> m_bindings;
+};
