@@ -22,6 +22,7 @@ loadFile::loadFile(Game &game)
     m_files = new QListWidget(this);
     m_files->setObjectName(QStringLiteral("File1"));
     placeTwips(m_files, 3360, 1320, 2880, 2520);
+    placeInTabOrder(m_files);
     directoryChanged();
 }
 
