@@ -3,7 +3,13 @@
 #include <QAbstractButton>
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
+
+namespace {
+// Long enough for the press of an auto-repeat pair to follow its release, too short to feel.
+constexpr int RepeatPairWaitMs = 25;
+} // namespace
 
 KeyBindings::KeyBindings(QWidget &screen) : QObject(&screen), m_screen(screen)
 {
@@ -40,12 +46,25 @@ void KeyBindings::watch(QObject *object)
 void KeyBindings::releaseAll()
 {
     for (Binding &binding : m_bindings) {
+        binding.releasePending = false;
+        binding.releasedAt = 0;
         if (!binding.held)
             continue;
         binding.held = false;
         if (binding.release)
             binding.release();
     }
+}
+
+void KeyBindings::finishRelease(int key)
+{
+    const auto found = m_bindings.find(key);
+    if (found == m_bindings.end() || !found->releasePending)
+        return;
+    found->releasePending = false;
+    found->held = false;
+    if (found->release)
+        found->release();
 }
 
 bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
@@ -80,14 +99,31 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
     // The key is the screen's: whether it counts or not, the focused widget never sees it.
     if (key->isAutoRepeat())
         return true;
+    const quint64 stamp = key->timestamp();
     if (event->type() == QEvent::KeyPress) {
+        // The second half of an auto-repeat pair, or a repeat with no releases between: the
+        // key was never let go.
+        if ((stamp != 0 && stamp == binding.releasedAt) || (binding.held && !binding.releasePending)) {
+            binding.releasePending = false;
+            binding.held = true;
+            return true;
+        }
+        binding.releasePending = false;
         binding.held = true;
         if (binding.press)
             binding.press();
-    } else if (binding.held) {
+        return true;
+    }
+    if (!binding.held || binding.releasePending)
+        return true;
+    binding.releasedAt = stamp;
+    if (stamp == 0 || !binding.release) {
         binding.held = false;
         if (binding.release)
             binding.release();
+        return true;
     }
+    binding.releasePending = true;
+    QTimer::singleShot(RepeatPairWaitMs, this, [this, code = key->key()] { finishRelease(code); });
     return true;
 }

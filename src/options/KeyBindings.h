@@ -10,6 +10,12 @@ class QWidget;
 // The keys of a screen. It hears them whichever of the screen's widgets has the focus,
 // counts a key held down once (the keyboard's auto-repeat is ignored), and keeps a bound
 // key from the focused widget, so Space never also clicks a focused button.
+//
+// An X server's auto-repeat is a release and a press with the same timestamp, and Qt
+// marks the pair as a repeat only when the press has already arrived as the release is
+// handled. So a press stamped like the key's last release is a repeat too, as is a press
+// of a key already down, and a key's release waits a moment of wall time for such a press
+// before it counts (a made-up event, stamped 0, counts at once).
 class KeyBindings : public QObject
 {
     Q_OBJECT
@@ -34,11 +40,16 @@ private:
         std::function<void()> press;
         std::function<void()> release;
         bool held = false;
+        // The timestamp of the key's last release, 0 for none or for a made-up event.
+        quint64 releasedAt = 0;
+        // A release that waits for the press of an auto-repeat pair.
+        bool releasePending = false;
     };
 
     void watch(QObject *object);
     // Lets go of every held key: a screen that is hidden or loses the keyboard hears no release.
     void releaseAll();
+    void finishRelease(int key);
 
     QWidget &m_screen;
     QHash<int, Binding> m_bindings;

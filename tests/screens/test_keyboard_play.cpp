@@ -13,6 +13,7 @@
 #include "support/Matches.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -138,6 +139,46 @@ private slots:
         GameState &state = play.fixture.state();
         QCOMPARE(state.varBagHit.toInt() + state.varBagMiss, 1);
         QCOMPARE(play.fixture.sound->played().size(), 1);
+    }
+
+    // An X server repeats a held key as a release and a press with one timestamp, which Qt
+    // does not always mark as a repeat: such a pair neither punches again nor drops the guard.
+    void repeatPairWithOneTimestampIsIgnored()
+    {
+        KeyPlay play({0.5});
+        QWidget &bag = play.open(QStringLiteral("SandBag"));
+        auto send = [&bag](QEvent::Type type, int key, quint64 stamp) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), false);
+            event.setTimestamp(stamp);
+            QCoreApplication::sendEvent(&bag, &event);
+        };
+        send(QEvent::KeyPress, Qt::Key_A, 1000);
+        for (quint64 stamp = 1660; stamp < 1900; stamp += 40) {
+            send(QEvent::KeyRelease, Qt::Key_A, stamp);
+            send(QEvent::KeyPress, Qt::Key_A, stamp);
+        }
+        send(QEvent::KeyRelease, Qt::Key_A, 2000);
+        send(QEvent::KeyPress, Qt::Key_A, 2500);
+        send(QEvent::KeyRelease, Qt::Key_A, 2600);
+        QCOMPARE(play.fixture.state().varBagMiss, 2);
+
+        KeyPlay fight({0.0});
+        Spar &spar = static_cast<Spar &>(fight.open(QStringLiteral("Spar")));
+        auto sendSpace = [&spar](QEvent::Type type, quint64 stamp) {
+            QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
+            event.setTimestamp(stamp);
+            QCoreApplication::sendEvent(&spar, &event);
+        };
+        sendSpace(QEvent::KeyPress, 1000);
+        sendSpace(QEvent::KeyRelease, 1660);
+        sendSpace(QEvent::KeyPress, 1660);
+        QVERIFY(spar.isGuarding());
+        // A press while the key is down, with no release between, is a repeat too.
+        sendSpace(QEvent::KeyPress, 1700);
+        QVERIFY(spar.isGuarding());
+        // A real release ends the guard once the moment for a repeat's press has passed.
+        sendSpace(QEvent::KeyRelease, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!spar.isGuarding(), 1000);
     }
 
     // Space held is the mouse resting on the guard circle: the opponent's punch is cut to the
