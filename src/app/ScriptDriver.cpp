@@ -197,6 +197,10 @@ void ScriptDriver::key(const QString &formName, const QString &keyName, std::ini
     QWidget *form = findForm(formName);
     if (!form || !checkUsable(form, form, formName))
         return;
+    // Keys go to the window the player types in: it becomes the active one, with the focus
+    // events that brings (a list given the focus makes its first entry the current one).
+    if (QApplication::activeWindow() != form)
+        QApplication::setActiveWindow(form);
     const Qt::Key code = sequence[0].key();
     const Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
     // A printable key carries its character, as a keyboard's does.
