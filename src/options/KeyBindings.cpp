@@ -114,9 +114,11 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
             binding.press();
         return true;
     }
+    // A release of a key already let go still stamps the pair whose press may follow: a
+    // repeat whose press came late, after its release had counted, is a repeat all the same.
+    binding.releasedAt = stamp;
     if (!binding.held || binding.releasePending)
         return true;
-    binding.releasedAt = stamp;
     if (stamp == 0 || !binding.release) {
         binding.held = false;
         if (binding.release)

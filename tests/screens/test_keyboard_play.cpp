@@ -160,6 +160,10 @@ private slots:
         send(QEvent::KeyRelease, Qt::Key_A, 2000);
         send(QEvent::KeyPress, Qt::Key_A, 2500);
         send(QEvent::KeyRelease, Qt::Key_A, 2600);
+        // The key's release has counted, and then the keyboard's next pair arrives.
+        send(QEvent::KeyRelease, Qt::Key_A, 2640);
+        send(QEvent::KeyPress, Qt::Key_A, 2640);
+        send(QEvent::KeyRelease, Qt::Key_A, 2700);
         QCOMPARE(play.fixture.state().varBagMiss, 2);
 
         KeyPlay fight({0.0});
