@@ -109,6 +109,7 @@ private:
     void bindKeys();
     void spaceDown();
     void spaceUp();
+    void spaceResumed();
 
     // SparEnemyAction.cpp
     void TimerEnemyAction_Timer();
@@ -164,6 +165,8 @@ private:
     bool m_spaceGuard = false;
     // Space went down on WakeUp, so its release belongs to WakeUp, not to the guard.
     bool m_spaceOnWakeUp = false;
+    // The last release of Space ended a hold on WakeUp rather than the guard.
+    bool m_spaceEndedWakeUp = false;
     // This press of WakeUp was counted by the rise assist; its click must not count again.
     bool m_clickTakenByHold = false;
 

@@ -22,7 +22,7 @@ void Spar::bindKeys()
         m_keys->bindClick(punch.key, punch.button);
         punch.button->setToolTip(QStringLiteral("%1 (%2)").arg(punch.button->text(), QChar(char16_t(punch.key))));
     }
-    m_keys->bind(Qt::Key_Space, [this] { spaceDown(); }, [this] { spaceUp(); });
+    m_keys->bind(Qt::Key_Space, [this] { spaceDown(); }, [this] { spaceUp(); }, [this] { spaceResumed(); });
     m_guardCaption->setToolTip(QStringLiteral("ガード (Space)"));
     m_wakeUp->setToolTip(QStringLiteral("Space"));
 }
@@ -44,6 +44,7 @@ void Spar::spaceDown()
 
 void Spar::spaceUp()
 {
+    m_spaceEndedWakeUp = m_spaceOnWakeUp;
     if (m_spaceOnWakeUp) {
         m_spaceOnWakeUp = false;
         wakeUpReleased();
@@ -51,4 +52,17 @@ void Spar::spaceUp()
     }
     m_spaceGuard = false;
     showGuard();
+}
+
+void Spar::spaceResumed()
+{
+    // Space was held all along: the hold on WakeUp keeps counting on its beat, with no
+    // extra click, or the guard goes back up.
+    if (!m_spaceEndedWakeUp) {
+        m_spaceGuard = true;
+        showGuard();
+    } else if (riseHoldApplies()) {
+        m_spaceOnWakeUp = true;
+        m_riseAssist.setEnabled(true);
+    }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 // Long enough for the press of an auto-repeat pair to follow its release, too short to feel.
-constexpr int RepeatPairWaitMs = 25;
+constexpr int RepeatPairWaitMs = 50;
 } // namespace
 
 KeyBindings::KeyBindings(QWidget &screen) : QObject(&screen), m_screen(screen)
@@ -16,9 +16,10 @@ KeyBindings::KeyBindings(QWidget &screen) : QObject(&screen), m_screen(screen)
     watch(&screen);
 }
 
-void KeyBindings::bind(int key, std::function<void()> press, std::function<void()> release)
+void KeyBindings::bind(int key, std::function<void()> press, std::function<void()> release,
+                       std::function<void()> resume)
 {
-    m_bindings.insert(key, Binding{std::move(press), std::move(release), false});
+    m_bindings.insert(key, Binding{std::move(press), std::move(release), std::move(resume)});
 }
 
 void KeyBindings::bindClick(int key, QAbstractButton *button)
@@ -104,8 +105,11 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
         // The second half of an auto-repeat pair, or a repeat with no releases between: the
         // key was never let go.
         if ((stamp != 0 && stamp == binding.releasedAt) || (binding.held && !binding.releasePending)) {
+            const bool releaseCounted = !binding.held;
             binding.releasePending = false;
             binding.held = true;
+            if (releaseCounted && binding.resume)
+                binding.resume();
             return true;
         }
         binding.releasePending = false;

@@ -15,7 +15,8 @@ class QWidget;
 // marks the pair as a repeat only when the press has already arrived as the release is
 // handled. So a press stamped like the key's last release is a repeat too, as is a press
 // of a key already down, and a key's release waits a moment of wall time for such a press
-// before it counts (a made-up event, stamped 0, counts at once).
+// before it counts (a made-up event, stamped 0, counts at once). A busy game can miss that
+// moment; the repeat then resumes what the release ended.
 class KeyBindings : public QObject
 {
     Q_OBJECT
@@ -23,8 +24,10 @@ public:
     // Listens on the screen and on every widget it holds now or later.
     explicit KeyBindings(QWidget &screen);
 
-    // Calls press when the key goes down and release when it comes up.
-    void bind(int key, std::function<void()> press, std::function<void()> release = {});
+    // Calls press when the key goes down and release when it comes up; resume when a
+    // repeat shows that a key whose release has counted was held all along.
+    void bind(int key, std::function<void()> press, std::function<void()> release = {},
+              std::function<void()> resume = {});
     // The key stands for a click on the button, through the button's own click, and does
     // nothing while the button is hidden or disabled, as a click would.
     void bindClick(int key, QAbstractButton *button);
@@ -39,6 +42,7 @@ private:
     {
         std::function<void()> press;
         std::function<void()> release;
+        std::function<void()> resume;
         bool held = false;
         // The timestamp of the key's last release, 0 for none or for a made-up event.
         quint64 releasedAt = 0;

@@ -183,6 +183,11 @@ private slots:
         // A real release ends the guard once the moment for a repeat's press has passed.
         sendSpace(QEvent::KeyRelease, 2000);
         QTRY_VERIFY_WITH_TIMEOUT(!spar.isGuarding(), 1000);
+        // A press stamped like that release came too late: the key was held, the guard goes on.
+        sendSpace(QEvent::KeyPress, 2000);
+        QVERIFY(spar.isGuarding());
+        sendSpace(QEvent::KeyRelease, 2500);
+        QTRY_VERIFY_WITH_TIMEOUT(!spar.isGuarding(), 1000);
     }
 
     // Space held is the mouse resting on the guard circle: the opponent's punch is cut to the
