@@ -9,6 +9,7 @@
 #include "info/NextEnemyData.h"
 #include "info/Senseki.h"
 #include "match/Spar.h"
+#include "options/EnterClicks.h"
 #include "platform/Transcript.h"
 #include "platform/WindowPlacement.h"
 #include "title/frmAbout.h"
@@ -198,6 +199,7 @@ void Game::registerForm(QWidget *form)
 {
     m_forms.append(form);
     form->installEventFilter(this);
+    new EnterClicks(*form);
 }
 
 bool Game::eventFilter(QObject *watched, QEvent *event)

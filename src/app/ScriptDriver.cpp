@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -96,6 +98,14 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
         click(args[0]);
     } else if (command == QLatin1String("move") && args.size() == 3) {
         move(args[0], args[1], args[2]);
+    } else if (command == QLatin1String("key") && args.size() == 2) {
+        key(args[0], args[1], {KeyStroke::Down, KeyStroke::Up});
+    } else if (command == QLatin1String("keydown") && args.size() == 2) {
+        key(args[0], args[1], {KeyStroke::Down});
+    } else if (command == QLatin1String("keyup") && args.size() == 2) {
+        key(args[0], args[1], {KeyStroke::Up});
+    } else if (command == QLatin1String("keyrepeat") && args.size() == 2) {
+        key(args[0], args[1], {KeyStroke::Repeat});
     } else if (command == QLatin1String("wait") && args.size() == 1) {
         wait(args[0]);
     } else if (command == QLatin1String("text") && !args.isEmpty()) {
@@ -181,6 +191,37 @@ void ScriptDriver::move(const QString &formName, const QString &x, const QString
     QMouseEvent event(QEvent::MouseMove, local, background->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(background, &event);
+}
+
+void ScriptDriver::key(const QString &formName, const QString &keyName, std::initializer_list<KeyStroke> strokes)
+{
+    // Qt's own key names, one key with or without modifiers: Space, F, J, Return, Tab, Ctrl+S.
+    const QKeySequence sequence = QKeySequence::fromString(keyName, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) {
+        fail(QStringLiteral("%1 is not a key").arg(keyName));
+        return;
+    }
+    QWidget *form = findForm(formName);
+    if (!form || !checkUsable(form, form, formName))
+        return;
+    // Keys go to the window the player types in: it becomes the active one, with the focus
+    // events that brings (a list given the focus makes its first entry the current one).
+    if (QApplication::activeWindow() != form)
+        QApplication::setActiveWindow(form);
+    const Qt::Key code = sequence[0].key();
+    const Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+    // A printable key carries its character, as a keyboard's does.
+    QString text;
+    if (code >= Qt::Key_Space && code <= Qt::Key_AsciiTilde && !(modifiers & ~Qt::ShiftModifier))
+        text = QChar(char16_t(code)).toLower();
+    for (const KeyStroke stroke : strokes) {
+        // The widget with the focus hears the key first, as a player's key reaches it; a
+        // screen no widget of which has the focus hears it itself. A stroke may hide the screen.
+        QWidget *receiver = form->focusWidget() ? form->focusWidget() : form;
+        const QEvent::Type type = stroke == KeyStroke::Up ? QEvent::KeyRelease : QEvent::KeyPress;
+        QKeyEvent event(type, code, modifiers, text, stroke == KeyStroke::Repeat);
+        QCoreApplication::sendEvent(receiver, &event);
+    }
 }
 
 void ScriptDriver::wait(const QString &ms)

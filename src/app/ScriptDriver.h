@@ -3,6 +3,7 @@
 #include "app/ScriptTargets.h"
 
 #include <QString>
+#include <initializer_list>
 
 class Game;
 class ScriptedPrompter;
@@ -32,6 +33,9 @@ private:
     void click(const QString &target);
     void move(const QString &formName, const QString &x, const QString &y);
     void wait(const QString &ms);
+    // Sends the screen's focused widget a key going down (press), up, or down again by auto-repeat.
+    enum class KeyStroke { Down, Up, Repeat };
+    void key(const QString &formName, const QString &keyName, std::initializer_list<KeyStroke> strokes);
     void setText(const QString &target, const QString &text);
     void changeDirectory(const QString &formName, const QString &path);
     void select(const QString &target, const QString &name);

@@ -75,8 +75,9 @@ SaveLoadDialog::SaveLoadDialog(Game &game, const Texts &texts, const Places &pla
     place(m_directories, places.directories);
     connect(m_directories, &QTreeWidget::itemActivated, this, &SaveLoadDialog::directoryActivated);
 
-    connect(addButton(this, QStringLiteral("Open"), texts.openCaption, places.open), &QPushButton::clicked, this,
-            &SaveLoadDialog::openClicked);
+    auto *open = addButton(this, QStringLiteral("Open"), texts.openCaption, places.open);
+    m_open = open;
+    connect(open, &QPushButton::clicked, this, &SaveLoadDialog::openClicked);
     connect(addButton(this, QStringLiteral("Cancel"), QStringLiteral("キャンセル"), places.cancel),
             &QPushButton::clicked, this, &SaveLoadDialog::cancelClicked);
 
@@ -100,6 +101,12 @@ bool SaveLoadDialog::changeDirectory(const QString &path)
 void SaveLoadDialog::tellCannotOpen(const QString &path)
 {
     m_game.message(QStringLiteral("「") + QDir::toNativeSeparators(path) + QStringLiteral("」を開けませんでした。"));
+}
+
+void SaveLoadDialog::placeInTabOrder(QWidget *field)
+{
+    setTabOrder(m_directories, field);
+    setTabOrder(field, m_open);
 }
 
 void SaveLoadDialog::fillDrives()

@@ -62,6 +62,9 @@ protected:
 
     // Tells the player that a file or directory cannot be opened.
     void tellCannotOpen(const QString &path);
+    // Puts the screen's own field (file name or file list) in the Tab order after the
+    // directory list and before Open, where a player fills the dialog in.
+    void placeInTabOrder(QWidget *field);
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -77,5 +80,6 @@ private:
 
     QComboBox *m_drives = nullptr;
     QTreeWidget *m_directories = nullptr;
+    QWidget *m_open = nullptr;
     QString m_directory;
 };

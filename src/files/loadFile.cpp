@@ -24,6 +24,13 @@ loadFile::loadFile(Game &game)
     m_files = new QListWidget(this);
     m_files->setObjectName(QStringLiteral("File1"));
     placeTwips(m_files, 3360, 1320, 2880, 2520);
+    placeInTabOrder(m_files);
+    // Tabbing into the list makes its first file the current one without choosing it, and the
+    // arrow keys cannot move past a single file: the file a keyboard points at is the one chosen.
+    connect(m_files, &QListWidget::currentItemChanged, this, [](QListWidgetItem *current) {
+        if (current && !current->isSelected())
+            current->setSelected(true);
+    });
     directoryChanged();
 }
 

@@ -25,6 +25,7 @@ saveFile::saveFile(Game &game)
     m_name->setObjectName(QStringLiteral("Text1"));
     placeTwips(m_name, 240, 3960, 2880, LineHeight);
     connect(m_name, &QLineEdit::returnPressed, this, &saveFile::openClicked);
+    placeInTabOrder(m_name);
 }
 
 bool saveFile::subSaveFile()

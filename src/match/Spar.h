@@ -4,11 +4,13 @@
 #include "hub/ActivityScreen.h"
 #include "platform/core/Timer.h"
 
+#include <QColor>
 #include <QJsonObject>
 #include <QWidget>
 #include <array>
 
 class Game;
+class KeyBindings;
 class LineWidget;
 class QLabel;
 class QPushButton;
@@ -51,6 +53,11 @@ public:
     // A mouse move over the form's background at X, Y in twips: sets the guard.
     void Form_MouseMove(int x, int y);
     void WakeUp_Click();
+    // The mouse button or Space goes down on WakeUp: with the rise assist on and the player
+    // down, counts one click at once and one more every 200 ms until wakeUpReleased().
+    void wakeUpPressed();
+    // The mouse button or Space comes up from WakeUp: the held clicks stop.
+    void wakeUpReleased();
 
     // The screen's public variables as JSON, for the script driver's state command.
     Q_INVOKABLE QJsonObject scriptState() const;
@@ -77,6 +84,8 @@ public:
     Timer &TimerEnemyAction() { return m_timerEnemyAction; }
     Timer &DownCountTimer() { return m_downCountTimer; }
     Timer &EnemyDownUPTimer() { return m_enemyDownUpTimer; }
+    // The rise assist's clicks while WakeUp is held.
+    Timer &riseAssistTimer() { return m_riseAssist; }
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -93,6 +102,14 @@ private:
 
     // SparPunches.cpp
     void punch(int index, int guardHeight);
+    // Paints the guard circle from the mouse and Space, with the cue the options ask for.
+    void showGuard();
+
+    // SparKeys.cpp
+    void bindKeys();
+    void spaceDown();
+    void spaceUp();
+    void spaceResumed();
 
     // SparEnemyAction.cpp
     void TimerEnemyAction_Timer();
@@ -110,6 +127,8 @@ private:
     void DownCountTimer_Timer();
     void collapse();
     void riseFromCount();
+    void riseAssistTick();
+    bool riseHoldApplies() const;
 
     // SparEnemyDown.cpp
     void EnemyDownUPTimer_Timer();
@@ -137,7 +156,19 @@ private:
     Timer m_timerEnemyAction;
     Timer m_downCountTimer;
     Timer m_enemyDownUpTimer;
+    Timer m_riseAssist;
     int m_windowWidth = 0;
+
+    KeyBindings *m_keys = nullptr;
+    // The colour the mouse last gave the guard circle; Space held guards over it.
+    QColor m_mouseGuardFill;
+    bool m_spaceGuard = false;
+    // Space went down on WakeUp, so its release belongs to WakeUp, not to the guard.
+    bool m_spaceOnWakeUp = false;
+    // The last release of Space ended a hold on WakeUp rather than the guard.
+    bool m_spaceEndedWakeUp = false;
+    // This press of WakeUp was counted by the rise assist; its click must not count again.
+    bool m_clickTakenByHold = false;
 
     QWidget *m_picture = nullptr;
     QLabel *m_head = nullptr;
@@ -155,6 +186,7 @@ private:
     QPushButton *m_leftBody = nullptr;
     QPushButton *m_rightBody = nullptr;
     ShapeWidget *m_guardCircle = nullptr;
+    QLabel *m_guardCaption = nullptr;
     QPushButton *m_wakeUp = nullptr;
     QLabel *m_timerWatch = nullptr;
     std::array<QLabel *, 2> m_sparHP{};

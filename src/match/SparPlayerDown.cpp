@@ -134,3 +134,35 @@ void Spar::riseFromCount()
     m_timerEnemyAction.setEnabled(true);
     m_game.message(QStringLiteral("会長「よっしゃ！よく立った！！」"));
 }
+
+bool Spar::riseHoldApplies() const
+{
+    return m_game.options().riseAssist == GameOptions::RiseAssist::Hold && !m_wakeUp->isHidden() &&
+           m_wakeUp->isEnabled() && m_wakeUp->text() == QStringLiteral("立て！");
+}
+
+void Spar::wakeUpPressed()
+{
+    m_clickTakenByHold = riseHoldApplies();
+    if (!m_clickTakenByHold)
+        return;
+    WakeUp_Click();
+    // The click may have raised the player; only a player still down keeps counting.
+    if (riseHoldApplies())
+        m_riseAssist.setEnabled(true);
+}
+
+void Spar::wakeUpReleased()
+{
+    m_riseAssist.setEnabled(false);
+}
+
+void Spar::riseAssistTick()
+{
+    // The count may have ended under the held button: a rise, a count-out or the bell.
+    if (!riseHoldApplies()) {
+        m_riseAssist.setEnabled(false);
+        return;
+    }
+    WakeUp_Click();
+}

@@ -5,12 +5,16 @@
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <cmath>
 
 namespace {
 constexpr quint32 GuardOn = 0xFFDDDD;
 constexpr quint32 GuardOff = 0xDDDDFF;
+// The outline cue: dark and thick enough to tell at a glance, whatever the two fills look like.
+constexpr quint32 GuardOutline = 0x202020;
+constexpr int GuardOutlineWidth = 4;
 } // namespace
 
 void Spar::LeftPunch_Click(int index)
@@ -41,7 +45,20 @@ void Spar::Form_MouseMove(int x, int y)
 {
     // The bounding box of the guard circle, corners included, all edges excluded.
     const bool onGuard = 1800 < x && x < 2655 && 4200 < y && y < 4935;
-    m_guardCircle->setFill(vbColor(onGuard ? GuardOn : GuardOff));
+    m_mouseGuardFill = vbColor(onGuard ? GuardOn : GuardOff);
+    showGuard();
+}
+
+void Spar::showGuard()
+{
+    // The fill alone decides the guard, as it always has; Space only paints it too.
+    m_guardCircle->setFill(m_spaceGuard ? vbColor(GuardOn) : m_mouseGuardFill);
+    const bool outline = m_game.options().guardCue == GameOptions::GuardCue::Outline && isGuarding();
+    if (outline)
+        m_guardCircle->setBorder(vbColor(GuardOutline), GuardOutlineWidth);
+    else
+        m_guardCircle->setBorder(Qt::black);
+    m_guardCaption->setText(outline ? QStringLiteral("ガード中") : QStringLiteral("ガード"));
 }
 
 bool Spar::isGuarding() const

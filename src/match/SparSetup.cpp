@@ -26,6 +26,8 @@ constexpr quint32 Skin = 0xC0E0FF;
 constexpr quint32 Blue = 0xFF0000;
 constexpr quint32 Yellow = 0x00FFFF;
 constexpr quint32 GuardDesignColour = 0xFFC0C0;
+// A held WakeUp counts as clicks this far apart, a pace a hammering player keeps up.
+constexpr qint64 RiseAssistInterval = 200;
 
 void setColours(QLabel *label, const QColor &text, const QColor *background = nullptr)
 {
@@ -72,7 +74,8 @@ Spar::Spar(Game &game)
       m_watchCount(game.scheduler(), [this] { WatchCount_Timer(); }),
       m_timerEnemyAction(game.scheduler(), [this] { TimerEnemyAction_Timer(); }),
       m_downCountTimer(game.scheduler(), [this] { DownCountTimer_Timer(); }),
-      m_enemyDownUpTimer(game.scheduler(), [this] { EnemyDownUPTimer_Timer(); })
+      m_enemyDownUpTimer(game.scheduler(), [this] { EnemyDownUPTimer_Timer(); }),
+      m_riseAssist(game.scheduler(), [this] { riseAssistTick(); })
 {
     setObjectName(QStringLiteral("Spar"));
     setWindowTitle(QStringLiteral("Ring Glory"));
@@ -88,6 +91,10 @@ Spar::Spar(Game &game)
     m_timerEnemyAction.setInterval(1000);
     m_downCountTimer.setInterval(500);
     m_enemyDownUpTimer.setInterval(500);
+    m_riseAssist.setInterval(RiseAssistInterval);
+
+    bindKeys();
+    connect(&m_game, &Game::optionsChanged, this, &Spar::showGuard);
 }
 
 Spar::~Spar() = default;
@@ -177,14 +184,20 @@ void Spar::buildControls()
 
     m_guardCircle = addShape(this, ShapeWidget::Kind::Circle, QStringLiteral("GuardCircle"), GuardDesignColour, 1800,
                              4200, 855, 735);
-    QLabel *guardCaption = addLabel(this, QStringLiteral("Label1"), QStringLiteral("ガード"), 9);
-    guardCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    placeTwips(guardCaption, 1920, 4440, 615, 255);
+    m_mouseGuardFill = m_guardCircle->fill();
+    m_guardCaption = addLabel(this, QStringLiteral("Label1"), QStringLiteral("ガード"), 9);
+    m_guardCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    placeTwips(m_guardCaption, 1920, 4440, 615, 255);
 
     m_wakeUp = addButton(this, QStringLiteral("WakeUp"), QStringLiteral("立て！"), 18);
     placeTwips(m_wakeUp, 1440, 4080, 1575, 975);
     m_wakeUp->hide();
-    connect(m_wakeUp, &QPushButton::clicked, this, &Spar::WakeUp_Click);
+    connect(m_wakeUp, &QPushButton::pressed, this, &Spar::wakeUpPressed);
+    connect(m_wakeUp, &QPushButton::released, this, &Spar::wakeUpReleased);
+    connect(m_wakeUp, &QPushButton::clicked, this, [this] {
+        if (!m_clickTakenByHold)
+            WakeUp_Click();
+    });
 
     m_timerWatch = addLabel(this, QStringLiteral("TimerWatch"), QStringLiteral("3:00"), 14.25);
     m_timerWatch->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,6 +1,7 @@
 #include "training/PunchingBall.h"
 
 #include "app/Game.h"
+#include "options/KeyBindings.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -49,6 +50,9 @@ PunchingBall::PunchingBall(Game &game)
     QPushButton *punch = addPunchButton(QStringLiteral("Punch"), QStringLiteral("Punch !"), 0xFFFFC0, 12,
                                         {1320, 4080, 1095, 495});
     connect(punch, &QPushButton::clicked, this, &PunchingBall::punchClick);
+    auto *keys = new KeyBindings(*this);
+    keys->bindClick(Qt::Key_Space, punch);
+    punch->setToolTip(QStringLiteral("Punch ! (Space)"));
 
     showClock(m_clock);
     showHits(0);

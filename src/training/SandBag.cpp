@@ -1,6 +1,7 @@
 #include "training/SandBag.h"
 
 #include "app/Game.h"
+#include "options/KeyBindings.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -32,15 +33,16 @@ struct PunchButton
     const char *caption;
     quint32 colour;
     QRect place;
+    Qt::Key key;
 };
 
-// Left hook to right hook, one for each place of the bag.
+// Left hook to right hook, one for each place of the bag; the keys lie left to right under both hands.
 const PunchButton PunchButtons[5] = {
-    {"左フック", 0xFFC0C0, {240, 3600, 855, 495}},
-    {"左ストレート", 0xFFFFC0, {480, 4200, 1335, 495}},
-    {"ジャブ", 0xC0FFC0, {1560, 3600, 855, 495}},
-    {"右ストレート", 0xC0FFFF, {2160, 4200, 1335, 495}},
-    {"右フック", 0x80C0FF, {2880, 3600, 855, 495}},
+    {"左フック", 0xFFC0C0, {240, 3600, 855, 495}, Qt::Key_A},
+    {"左ストレート", 0xFFFFC0, {480, 4200, 1335, 495}, Qt::Key_S},
+    {"ジャブ", 0xC0FFC0, {1560, 3600, 855, 495}, Qt::Key_D},
+    {"右ストレート", 0xC0FFFF, {2160, 4200, 1335, 495}, Qt::Key_K},
+    {"右フック", 0x80C0FF, {2880, 3600, 855, 495}, Qt::Key_L},
 };
 } // namespace
 
@@ -55,11 +57,14 @@ SandBag::SandBag(Game &game)
     for (int i = 0; i < 3; ++i)
         m_chain[i] = new LineWidget(picture(), QStringLiteral("Turusi(%1)").arg(i), Qt::black, 3);
 
+    auto *keys = new KeyBindings(*this);
     for (int i = 0; i < 5; ++i) {
         const PunchButton &punch = PunchButtons[i];
-        QPushButton *button = addPunchButton(QStringLiteral("Punch(%1)").arg(i),
-                                             QString::fromUtf8(punch.caption), punch.colour, 9, punch.place);
+        const QString caption = QString::fromUtf8(punch.caption);
+        QPushButton *button = addPunchButton(QStringLiteral("Punch(%1)").arg(i), caption, punch.colour, 9, punch.place);
         connect(button, &QPushButton::clicked, this, [this, i] { punchClick(i); });
+        keys->bindClick(punch.key, button);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(caption, QChar(char16_t(punch.key))));
     }
 
     drawBag(BagMiddlePlace);

@@ -1,0 +1,181 @@
+// Every window of the game can be used without a mouse: Tab walks its controls in the
+// order they are laid out, and Enter or Space presses the button that has the focus.
+#include "app/ScriptDriver.h"
+#include "hub/MainCommand.h"
+#include "info/MyStatus.h"
+#include "platform/Transcript.h"
+#include "support/Careers.h"
+#include "support/GameFixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct KeyPlay
+{
+    KeyPlay() : stream(&output), transcript(stream)
+    {
+        driver = std::make_unique<ScriptDriver>(*fixture.game, *fixture.prompter, transcript);
+    }
+    void run(const QString &line) { driver->runCommand(++lineNumber, line); }
+
+    // The controls Tab reaches from the window's first focus, in order, until it comes round again.
+    QStringList tabChain(const QString &formName)
+    {
+        QWidget *form = fixture.game->form(formName);
+        // The player types into the window: it is the active one, its first control has the focus.
+        QApplication::setActiveWindow(form);
+        QStringList names;
+        for (int step = 0; step < 40; ++step) {
+            QWidget *focus = form->focusWidget();
+            const QString name = focus ? focus->objectName() : QStringLiteral("<none>");
+            if (!names.isEmpty() && name == names.first())
+                break;
+            if (focus)
+                names << name;
+            run(QStringLiteral("key %1 Tab").arg(formName));
+        }
+        return names;
+    }
+
+    GameFixture fixture;
+    QString output;
+    QTextStream stream;
+    Transcript transcript;
+    std::unique_ptr<ScriptDriver> driver;
+    int lineNumber = 0;
+};
+} // namespace
+
+class KeyboardReachTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Tab walks each window's controls in the order they are laid out, top to bottom and
+    // left to right; on the hub the arrow keys pick a page of commands first.
+    void tabWalksTheControlsInLayoutOrder_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("title") << QStringList{} << "frmMain" << QStringList{"Command1", "Command2"};
+        QTest::newRow("hub, training page")
+            << QStringList{"career"} << "MainCommand"
+            << QStringList{"qt_tabwidget_tabbar", "cmdCommand(0)", "cmdCommand(1)", "cmdCommand(2)", "cmdCommand(3)"};
+        QTest::newRow("hub, information page")
+            << QStringList{"career", "key MainCommand Right"} << "MainCommand"
+            << QStringList{"qt_tabwidget_tabbar", "cmdJohoNextEnemy", "cmdMyStatus", "cmdSenseki"};
+        QTest::newRow("hub, system page")
+            << QStringList{"career", "key MainCommand Right", "key MainCommand Right"}
+            << "MainCommand" << QStringList{"qt_tabwidget_tabbar", "cmdSaveAs", "cmdSave", "cmdLoad", "cmdSyuryo"};
+        QTest::newRow("save dialog") << QStringList{"career", "click MainCommand.cmdSaveAs"} << "saveFile"
+                                     << QStringList{"Drive1", "Dir1", "Text1", "Open", "Cancel"};
+        QTest::newRow("load dialog") << QStringList{"career", "click MainCommand.cmdLoad"} << "loadFile"
+                                     << QStringList{"Drive1", "Dir1", "File1", "Open", "Cancel"};
+        QTest::newRow("status card") << QStringList{"career", "click MainCommand.cmdMyStatus"} << "MyStatus"
+                                     << QStringList{"Command1"};
+    }
+    void tabWalksTheControlsInLayoutOrder()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, form);
+        QFETCH(QStringList, chain);
+        KeyPlay play;
+        play.fixture.game->openTitle();
+        for (const QString &line : setup) {
+            if (line == QLatin1String("career"))
+                startCareer(play.fixture);
+            else
+                play.run(line);
+        }
+        QVERIFY(play.fixture.game->form(form)->isVisible());
+        QCOMPARE(play.tabChain(form), chain);
+        QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
+    }
+
+    // Enter, or Space, on the focused button is its click.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("hub Return on 自分のステータス") << "Return" << "information" << 2 << "MyStatus";
+        QTest::newRow("hub keypad Enter on 戦績") << "Enter" << "information" << 3 << "Senseki";
+        QTest::newRow("hub Space on 次の対戦相手") << "Space" << "information" << 1 << "NextEnemyData";
+        QTest::newRow("title Return on Load Game") << "Return" << "title" << 1 << "loadFile";
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, form);
+        QFETCH(int, tabs);
+        QFETCH(QString, opens);
+        KeyPlay play;
+        QString formName = QStringLiteral("frmMain");
+        play.fixture.game->openTitle();
+        if (form == QLatin1String("information")) {
+            startCareer(play.fixture);
+            formName = QStringLiteral("MainCommand");
+            play.run(QStringLiteral("key MainCommand Right"));
+        }
+        for (int i = 0; i < tabs; ++i)
+            play.run(QStringLiteral("key %1 Tab").arg(formName));
+        QVERIFY(!play.fixture.game->form(opens) || !play.fixture.game->form(opens)->isVisible());
+
+        play.run(QStringLiteral("key %1 %2").arg(formName, key));
+
+        QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
+        QVERIFY(play.fixture.game->form(opens) && play.fixture.game->form(opens)->isVisible());
+    }
+
+    // A saved career loads from the title by keyboard alone: Tab to the file list, whose
+    // first file the focus chooses, Tab to Open, Enter.
+    void careerLoadsByKeyboard()
+    {
+        QTemporaryDir folder;
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        {
+            KeyPlay making;
+            making.fixture.game->openTitle();
+            startCareer(making.fixture, QStringLiteral("鈴木"));
+            making.run(QStringLiteral("click MainCommand.cmdSaveAs"));
+            making.run(QStringLiteral("text saveFile.Text1 one.sav"));
+            making.run(QStringLiteral("click saveFile.Open"));
+            QVERIFY2(!making.transcript.hadErrors(), qPrintable(making.output));
+        }
+        KeyPlay play;
+        play.fixture.game->openTitle();
+        play.run(QStringLiteral("key frmMain Tab"));
+        play.run(QStringLiteral("key frmMain Return"));
+        for (int i = 0; i < 3; ++i)
+            play.run(QStringLiteral("key loadFile Tab"));
+        play.run(QStringLiteral("key loadFile Return"));
+        QDir::setCurrent(saved);
+        QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
+        QCOMPARE(play.fixture.state().Chara(CharaTable::PlayerRow, CharaTable::Name), Cell(QStringLiteral("鈴木")));
+        QVERIFY(play.fixture.game->hub().isVisible());
+    }
+
+    // The card's OK, reached by keyboard, closes it and gives the hub back.
+    void cardClosesByEnter()
+    {
+        KeyPlay play;
+        play.fixture.game->openTitle();
+        startCareer(play.fixture);
+        play.run(QStringLiteral("click MainCommand.cmdMyStatus"));
+        play.run(QStringLiteral("key MyStatus Tab"));
+        play.run(QStringLiteral("key MyStatus Return"));
+        QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
+        QVERIFY(!play.fixture.game->myStatus().isVisible());
+        QVERIFY(play.fixture.game->hub().isVisible());
+        QVERIFY(play.fixture.game->hub().isEnabled());
+    }
+};
+
+QTEST_MAIN(KeyboardReachTest)
+#include "test_keyboard_reach.moc"
