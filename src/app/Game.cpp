@@ -8,6 +8,10 @@
 #include "info/NextEnemyData.h"
 #include "info/Senseki.h"
 #include "match/Spar.h"
+#include "options/OptionsStore.h"
+#include "options/SettingsDialog.h"
+#include "options/core/OptionText.h"
+#include "platform/ScreenScale.h"
 #include "platform/Transcript.h"
 #include "title/frmAbout.h"
 #include "title/frmMain.h"
@@ -16,7 +20,10 @@
 #include "training/Setsumei.h"
 
 #include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 // Screens open in the middle of the desktop rather than in its corner.
@@ -41,13 +48,15 @@ template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
     return *slot;
 }
 
-Game::Game(Ports ports) : m_ports(std::move(ports))
+Game::Game(Ports ports) : m_ports(std::move(ports)), m_options(loadOptions(*m_ports.settings))
 {
     m_ports.prompter->setClock(&m_scheduler);
+    applyOptions();
 }
 
 Game::~Game()
 {
+    delete m_settingsDialog.data();
     delete m_title.data();
     delete m_instructions.data();
 }
@@ -62,7 +71,61 @@ void Game::setOptions(const GameOptions &options)
     if (options == m_options)
         return;
     m_options = options;
+    saveOptions(settings(), m_options);
+    applyOptions();
     emit optionsChanged();
+}
+
+void Game::applyOptions()
+{
+    sound().setVolume(m_options.volume, m_options.mute);
+    const double factor = scaleFactor(m_options.scale);
+    if (factor == ScreenScale::factor())
+        return;
+    // Each open window grows or shrinks about its own centre and stays on its desktop, so a
+    // window made three times larger does not run off the bottom of the screen.
+    QList<std::pair<QWidget *, QPoint>> centres;
+    for (QWidget *form : forms())
+        if (form->isVisible())
+            centres.append({form, form->frameGeometry().center()});
+    ScreenScale::setFactor(factor);
+    // A window with a menu bar takes its size from its client area, its menu and status bars.
+    for (QWidget *form : forms())
+        if (qobject_cast<QMainWindow *>(form)) {
+            // Sizes the bars measured at the old scale are measured again.
+            form->layout()->invalidate();
+            form->layout()->activate();
+            form->resize(form->sizeHint());
+        }
+    for (const auto &[form, centre] : centres) {
+        const QScreen *screen = form->screen();
+        if (!screen)
+            continue;
+        const QSize frame = form->frameGeometry().size() - form->geometry().size() + form->size();
+        QRect place(QPoint(), frame);
+        place.moveCenter(centre);
+        const QRect desktop = screen->availableGeometry();
+        place.moveLeft(std::max(desktop.left(), std::min(place.left(), desktop.right() + 1 - place.width())));
+        place.moveTop(std::max(desktop.top(), std::min(place.top(), desktop.bottom() + 1 - place.height())));
+        form->move(place.topLeft());
+    }
+}
+
+SettingsDialog &Game::openSettings(QWidget &owner)
+{
+    if (!m_settingsDialog) {
+        auto *dialog = new SettingsDialog(*this, owner);
+        m_settingsDialog = dialog;
+        registerForm(dialog);
+    }
+    m_settingsDialog->show();
+    m_settingsDialog->raise();
+    return *m_settingsDialog;
+}
+
+SettingsDialog *Game::settingsDialog() const
+{
+    return m_settingsDialog;
 }
 
 frmMain &Game::openTitle()

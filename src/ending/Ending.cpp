@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "info/MyStatus.h"
 #include "info/Senseki.h"
+#include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
@@ -24,12 +25,12 @@ void shrinkToFit(QLabel *label)
     QFont font = label->font();
     const QRect area = label->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1));
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-    constexpr double SmallestPointSize = 7;
-    while (font.pointSizeF() > SmallestPointSize) {
+    const double smallestPointSize = 7 * ScreenScale::factor();
+    while (font.pointSizeF() > smallestPointSize) {
         const QRect needed = QFontMetrics(font).boundingRect(area, flags, label->text());
         if (needed.width() <= area.width() && needed.height() <= area.height())
             break;
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+        font.setPointSizeF(font.pointSizeF() - 0.25 * ScreenScale::factor());
     }
     label->setFont(font);
 }
