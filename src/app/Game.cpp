@@ -37,6 +37,15 @@ void centreOnScreen(QWidget *form)
     place.moveCenter(screen->availableGeometry().center());
     form->move(place.topLeft());
 }
+
+// A window with a menu bar takes its size from its client area, its menu and status bars;
+// the sizes the bars measured at another scale are measured again.
+void fitToContents(QWidget *form)
+{
+    form->layout()->invalidate();
+    form->layout()->activate();
+    form->resize(form->sizeHint());
+}
 } // namespace
 
 template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
@@ -89,13 +98,12 @@ void Game::applyOptions()
         if (form->isVisible())
             centres.append({form, form->frameGeometry().center()});
     ScreenScale::setFactor(factor);
-    // A window with a menu bar takes its size from its client area, its menu and status bars.
+    // Windows with menu bars fit their contents at once, and once more when the bars have
+    // taken their new fonts, which may come through the event queue.
     for (QWidget *form : forms())
         if (qobject_cast<QMainWindow *>(form)) {
-            // Sizes the bars measured at the old scale are measured again.
-            form->layout()->invalidate();
-            form->layout()->activate();
-            form->resize(form->sizeHint());
+            fitToContents(form);
+            QMetaObject::invokeMethod(form, [form] { fitToContents(form); }, Qt::QueuedConnection);
         }
     for (const auto &[form, centre] : centres) {
         const QScreen *screen = form->screen();
