@@ -328,8 +328,8 @@ QString SoakBot::unacceptableName()
 void SoakBot::moveMouse(QWidget *form)
 {
     const QWidget *background = ScriptTargets::background(form);
-    const int x = below(background->width() * TwipsPerPixel + 1);
-    const int y = below(background->height() * TwipsPerPixel + 1);
+    const int x = below(pixelsToTwips(background->width()) + 1);
+    const int y = below(pixelsToTwips(background->height()) + 1);
     runLine(QStringLiteral("move %1 %2 %3").arg(form->objectName()).arg(x).arg(y));
 }
 

@@ -136,7 +136,7 @@ QJsonObject formToJson(QWidget *form)
     json["enabled"] = form->isEnabled();
     auto *window = qobject_cast<QMainWindow *>(form);
     const QWidget *client = window && window->centralWidget() ? window->centralWidget() : form;
-    json["width"] = client->width() * TwipsPerPixel;
-    json["height"] = client->height() * TwipsPerPixel;
+    json["width"] = wholePixelsToTwips(client->width());
+    json["height"] = wholePixelsToTwips(client->height());
     return json;
 }

@@ -10,6 +10,10 @@
 #include "info/Senseki.h"
 #include "match/Spar.h"
 #include "options/EnterClicks.h"
+#include "options/OptionsStore.h"
+#include "options/SettingsDialog.h"
+#include "options/core/OptionText.h"
+#include "platform/ScreenScale.h"
 #include "platform/Transcript.h"
 #include "platform/WindowPlacement.h"
 #include "title/frmAbout.h"
@@ -19,6 +23,21 @@
 #include "training/Setsumei.h"
 
 #include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+// A window with a menu bar takes its size from its client area, its menu and status bars;
+// the sizes the bars measured at another scale are measured again.
+void fitToContents(QWidget *form)
+{
+    form->layout()->invalidate();
+    form->layout()->activate();
+    form->resize(form->sizeHint());
+}
+} // namespace
 
 template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
 {
@@ -29,13 +48,15 @@ template <typename Form> Form &Game::formOnFirstUse(std::unique_ptr<Form> &slot)
     return *slot;
 }
 
-Game::Game(Ports ports) : m_ports(std::move(ports))
+Game::Game(Ports ports) : m_ports(std::move(ports)), m_options(loadOptions(*m_ports.settings))
 {
     m_ports.prompter->setClock(&m_scheduler);
+    applyOptions();
 }
 
 Game::~Game()
 {
+    delete m_settingsDialog.data();
     delete m_title.data();
     delete m_instructions.data();
 }
@@ -50,7 +71,60 @@ void Game::setOptions(const GameOptions &options)
     if (options == m_options)
         return;
     m_options = options;
+    saveOptions(settings(), m_options);
+    applyOptions();
     emit optionsChanged();
+}
+
+void Game::applyOptions()
+{
+    sound().setVolume(m_options.volume, m_options.mute);
+    const double factor = scaleFactor(m_options.scale);
+    if (factor == ScreenScale::factor())
+        return;
+    // Each open window grows or shrinks about its own centre and stays on its desktop, so a
+    // window made three times larger does not run off the bottom of the screen.
+    QList<std::pair<QWidget *, QPoint>> centres;
+    for (QWidget *form : forms())
+        if (form->isVisible())
+            centres.append({form, form->frameGeometry().center()});
+    ScreenScale::setFactor(factor);
+    // Windows with menu bars fit their contents at once, and once more when the bars have
+    // taken their new fonts, which may come through the event queue.
+    for (QWidget *form : forms())
+        if (qobject_cast<QMainWindow *>(form)) {
+            fitToContents(form);
+            QMetaObject::invokeMethod(form, [form] { fitToContents(form); }, Qt::QueuedConnection);
+        }
+    for (const auto &[form, centre] : centres) {
+        const QScreen *screen = form->screen();
+        if (!screen)
+            continue;
+        const QSize frame = form->frameGeometry().size() - form->geometry().size() + form->size();
+        QRect place(QPoint(), frame);
+        place.moveCenter(centre);
+        const QRect desktop = screen->availableGeometry();
+        place.moveLeft(std::max(desktop.left(), std::min(place.left(), desktop.right() + 1 - place.width())));
+        place.moveTop(std::max(desktop.top(), std::min(place.top(), desktop.bottom() + 1 - place.height())));
+        form->move(place.topLeft());
+    }
+}
+
+SettingsDialog &Game::openSettings(QWidget &owner)
+{
+    if (!m_settingsDialog) {
+        auto *dialog = new SettingsDialog(*this, owner);
+        m_settingsDialog = dialog;
+        registerForm(dialog);
+    }
+    showCentredOver(*m_settingsDialog, &owner);
+    m_settingsDialog->raise();
+    return *m_settingsDialog;
+}
+
+SettingsDialog *Game::settingsDialog() const
+{
+    return m_settingsDialog;
 }
 
 frmMain &Game::openTitle(const QWidget *opener)

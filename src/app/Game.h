@@ -26,6 +26,7 @@ class MyStatus;
 class NextEnemyData;
 class Senseki;
 class frmAbout;
+class SettingsDialog;
 class Spar;
 class PunchingBall;
 class SandBag;
@@ -68,7 +69,8 @@ public:
 
     // The player's options in force now.
     const GameOptions &options() const { return m_options; }
-    // Puts new options in force at once and announces them (optionsChanged).
+    // Puts new options in force at once (window scale, sound), keeps them in the settings
+    // store for the next start, and announces them (optionsChanged).
     void setOptions(const GameOptions &options);
 
     // A message box with the game's defaults (OK only, no icon, the application title).
@@ -97,6 +99,11 @@ public:
     void openEnding(const QWidget *opener = nullptr);
     // Builds an About box owned by that screen and shows it modally over it; it deletes itself at OK.
     frmAbout &openAbout(QWidget &owner);
+    // Opens the settings dialog over that screen (or raises the one open); it pauses the
+    // clock while it is open and deletes itself when it closes.
+    SettingsDialog &openSettings(QWidget &owner);
+    // The settings dialog while it is open, else null.
+    SettingsDialog *settingsDialog() const;
     // The fight screen, created on first use.
     Spar &spar();
     // The save dialog, created on first use.
@@ -135,6 +142,8 @@ protected:
 
 private:
     void registerForm(QWidget *form);
+    // Makes the window scale and the sound follow the options in force.
+    void applyOptions();
     // The screen in that slot, created and registered the first time it is asked for.
     template <typename Form> Form &formOnFirstUse(std::unique_ptr<Form> &slot);
 
@@ -158,4 +167,5 @@ private:
     std::unique_ptr<SandBag> m_sandBag;
     std::unique_ptr<PunchingBall> m_punchingBall;
     QPointer<Setsumei> m_instructions;
+    QPointer<SettingsDialog> m_settingsDialog;
 };

@@ -4,6 +4,7 @@
 #include "app/Game.h"
 #include "app/ScriptTargets.h"
 #include "data/GameStateJson.h"
+#include "options/core/OptionText.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
@@ -121,6 +122,8 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
         printState();
     } else if (command == QLatin1String("read") && args.size() == 1) {
         read(args[0]);
+    } else if (command == QLatin1String("setting") && args.size() == 2) {
+        setting(args[0], args[1]);
     } else {
         fail(QStringLiteral("cannot run \"%1\"").arg(trimmed));
     }
@@ -187,7 +190,7 @@ void ScriptDriver::move(const QString &formName, const QString &x, const QString
     if (!form || !checkUsable(form, form, formName))
         return;
     QWidget *background = ScriptTargets::background(form);
-    const QPointF local(left / double(TwipsPerPixel), top / double(TwipsPerPixel));
+    const QPointF local(twipsToPixelsF(left), twipsToPixelsF(top));
     QMouseEvent event(QEvent::MouseMove, local, background->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(background, &event);
@@ -311,6 +314,20 @@ void ScriptDriver::read(const QString &target)
     QObject *control = findControl(target, &form);
     if (control)
         m_transcript.write(QStringLiteral("read"), {target, compactJson(controlToJson(control))});
+}
+
+void ScriptDriver::setting(const QString &name, const QString &value)
+{
+    GameOptions options = m_game.options();
+    if (!optionNames().contains(name)) {
+        fail(QStringLiteral("no setting named %1").arg(name));
+        return;
+    }
+    if (!setOptionText(options, name, value)) {
+        fail(QStringLiteral("%1 cannot be %2").arg(name, value));
+        return;
+    }
+    m_game.setOptions(options);
 }
 
 void ScriptDriver::printState()

@@ -41,6 +41,8 @@ private:
     void select(const QString &target, const QString &name);
     void read(const QString &target);
     void printState();
+    // Sets an option by its name and word, as the settings dialog would.
+    void setting(const QString &name, const QString &value);
 
     QWidget *findForm(const QString &name);
     QObject *findControl(const QString &target, QWidget **form);

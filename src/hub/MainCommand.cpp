@@ -138,7 +138,7 @@ QPushButton *MainCommand::addTabButton(QWidget *page, const QString &name, const
     button->setObjectName(name);
     button->setFont(gothicFont(8.25));
     // The buttons stand 480 twips below the top of the tab control, which includes its tab row.
-    const int tabRow = m_tabs->tabBar()->sizeHint().height() * TwipsPerPixel;
+    const int tabRow = pixelsToTwips(m_tabs->tabBar()->sizeHint().height());
     placeTwips(button, left, TabButtonTop - tabRow, width, TabButtonHeight);
     return button;
 }
@@ -207,6 +207,10 @@ void MainCommand::buildMenus()
     QAction *saveAs = file->addAction(QStringLiteral("名前を付けて保存(&A)..."));
     saveAs->setObjectName(QStringLiteral("mnuFileSaveAs"));
     connect(saveAs, &QAction::triggered, this, &MainCommand::openSaveDialog);
+    file->addSeparator();
+    QAction *settings = file->addAction(QStringLiteral("設定(&O)..."));
+    settings->setObjectName(QStringLiteral("mnuSettings"));
+    connect(settings, &QAction::triggered, this, [this] { m_game.openSettings(*this); });
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("終了(&X)"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));

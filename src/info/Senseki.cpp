@@ -5,6 +5,7 @@
 #include "hub/MainCommand.h"
 #include "info/core/FightRecord.h"
 #include "platform/GameLabel.h"
+#include "platform/ScreenScale.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 
@@ -43,7 +44,8 @@ Senseki::Senseki(Game &game) : m_game(game)
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(twipsToPixels(255));
+    sizeGrid();
+    connect(&ScreenScale::instance(), &ScreenScale::changed, this, &Senseki::sizeGrid);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setFocusPolicy(Qt::NoFocus);
@@ -59,13 +61,19 @@ Senseki::Senseki(Game &game) : m_game(game)
     connect(ok, &QPushButton::clicked, this, &Senseki::Command1_Click);
 }
 
+void Senseki::sizeGrid()
+{
+    m_grid->verticalHeader()->setDefaultSectionSize(twipsToPixels(255));
+    for (int column = 0; column < 3; ++column)
+        m_grid->setColumnWidth(column, twipsToPixels(ColumnWidths[column]));
+}
+
 void Senseki::subOriginal()
 {
     const QList<QStringList> rows = FightRecord::rows(m_game.state());
     m_grid->clearContents();
     m_grid->setRowCount(static_cast<int>(rows.size()));
-    for (int column = 0; column < 3; ++column)
-        m_grid->setColumnWidth(column, twipsToPixels(ColumnWidths[column]));
+    sizeGrid();
     m_grid->setHorizontalHeaderLabels(FightRecord::header());
 
     const QBrush fixedColour = m_grid->horizontalHeader()->palette().brush(QPalette::Button);

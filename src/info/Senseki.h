@@ -25,6 +25,8 @@ protected:
 private:
     void Command1_Click();
     QWidget &opener();
+    // Rows and columns at their sizes in twips, at the scale in force.
+    void sizeGrid();
 
     Game &m_game;
     QTableWidget *m_grid = nullptr;

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <cmath>
 
 namespace {
 constexpr quint32 GuardOn = 0xFFDDDD;
@@ -69,6 +68,5 @@ bool Spar::isGuarding() const
 void Spar::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    Form_MouseMove(static_cast<int>(std::lround(at.x() * TwipsPerPixel)),
-                   static_cast<int>(std::lround(at.y() * TwipsPerPixel)));
+    Form_MouseMove(pixelsToTwips(at.x()), pixelsToTwips(at.y()));
 }

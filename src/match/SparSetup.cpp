@@ -5,6 +5,7 @@
 #include "platform/GameFiles.h"
 #include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
+#include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 
@@ -280,7 +281,7 @@ void Spar::subOriginal()
         m_myName->setText(state.Chara(player, CharaTable::Name).toText());
         m_enName->setText(state.Chara(row, CharaTable::Name).toText());
         // The opponent's name label sizes itself to its text.
-        placeTwips(m_enName, 4920, 4560, m_enName->sizeHint().width() * TwipsPerPixel, 495);
+        placeTwips(m_enName, 4920, 4560, pixelsToTwips(m_enName->sizeHint().width()), 495);
         setWidthTwips(m_myHPMax, state.Chara(player, CharaTable::MaxStrength).toInt());
         setWidthTwips(m_myHPNow, state.Chara(player, CharaTable::Strength).toInt());
         setWidthTwips(m_enHPMax, state.varEnHP.toInt());
@@ -340,16 +341,16 @@ void Spar::loadFace(const QString &fileName)
     const QString path = findGameFile(fileName);
     const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
     if (picture.isNull())
-        m_head->clear();
+        ScreenScale::showPicture(m_head, QPixmap());
     else
-        m_head->setPixmap(picture);
+        ScreenScale::showPicture(m_head, picture);
 }
 
 void Spar::setWindowWidthTwips(int outerWidth)
 {
     m_windowWidth = outerWidth;
     const QRect before = geometry();
-    setFixedWidth(twipsToPixels(outerWidth - WindowFrame));
+    setClientSizeTwips(this, outerWidth - WindowFrame, ClientHeight);
     // A screen already open narrows or widens about its middle, so it stays over the hub.
     if (isVisible())
         move(pos() + QPoint(before.center().x() - geometry().center().x(), 0));

@@ -1,5 +1,7 @@
 #include "platform/GameLabel.h"
 
+#include "platform/ScreenScale.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -182,9 +184,11 @@ bool GameLabel::fits(const QFont &font) const
 
 void GameLabel::shrinkToFit(double smallestPointSize)
 {
+    // The sizes are the game's own: at a larger window scale the steps grow with it.
+    const double scale = ScreenScale::factor();
     QFont font = this->font();
-    while (font.pointSizeF() > smallestPointSize && !fits(font))
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    while (font.pointSizeF() > smallestPointSize * scale && !fits(font))
+        font.setPointSizeF(font.pointSizeF() - 0.25 * scale);
     setFont(font);
 }
 

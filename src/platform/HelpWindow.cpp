@@ -1,6 +1,7 @@
 #include "platform/HelpWindow.h"
 
 #include "platform/Help.h"
+#include "platform/ScreenScale.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 
@@ -27,7 +28,12 @@ HelpWindow::HelpWindow()
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Ring Glory ヘルプ"));
-    resize(680, 560);
+    resize(QSize(680, 560) * ScreenScale::factor());
+    // The window keeps the size the reader gave it, in proportion to the new scale.
+    connect(&ScreenScale::instance(), &ScreenScale::changed, this, [this, shown = ScreenScale::factor()]() mutable {
+        resize(size() * (ScreenScale::factor() / shown));
+        shown = ScreenScale::factor();
+    });
 
     auto *layout = new QVBoxLayout(this);
     auto *buttons = new QHBoxLayout;

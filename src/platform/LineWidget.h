@@ -14,6 +14,7 @@ public:
 
     // Moves the line to run from (x1, y1) to (x2, y2), in twips of the parent.
     void setEnds(int x1, int y1, int x2, int y2);
+    void setEnds(const QLine &ends) { setEnds(ends.x1(), ends.y1(), ends.x2(), ends.y2()); }
     QLine ends() const { return m_ends; }
 
     void setColour(const QColor &colour);
@@ -23,6 +24,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The pen's width in pixels at the scale in force.
+    double penWidth() const;
+
     QLine m_ends;
     QColor m_colour;
     int m_width;

@@ -11,3 +11,9 @@ void QtSettings::setValue(const QString &key, const QVariant &value)
     // The program may end at once right after this, without running any destructor.
     settings.sync();
 }
+
+QVariant QtSettings::value(const QString &key) const
+{
+    QSettings settings(QStringLiteral("RingGlory"), QStringLiteral("RingGlory"));
+    return settings.value(QStringLiteral("Settings/") + key);
+}

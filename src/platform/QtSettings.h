@@ -7,4 +7,5 @@ class QtSettings : public Settings
 {
 public:
     void setValue(const QString &key, const QVariant &value) override;
+    QVariant value(const QString &key) const override;
 };

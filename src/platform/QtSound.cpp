@@ -2,6 +2,7 @@
 
 #include "platform/GameFiles.h"
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -25,6 +26,8 @@ void QtSound::play(const QString &fileName)
             return;
         effect = new QSoundEffect;
         effect->setSource(QUrl::fromLocalFile(path));
+        effect->setVolume(m_level);
+        effect->setMuted(m_muted);
         m_effects.insert(fileName, effect);
     }
     if (m_playing && m_playing != effect)
@@ -32,4 +35,16 @@ void QtSound::play(const QString &fileName)
     effect->stop();
     effect->play();
     m_playing = effect;
+}
+
+void QtSound::setVolume(int volume, bool muted)
+{
+    // The ear hears loudness logarithmically: a volume of 50 should sound half as loud.
+    m_level = static_cast<float>(QAudio::convertVolume(static_cast<float>(volume) / 100.0F, QAudio::LogarithmicVolumeScale,
+                                                        QAudio::LinearVolumeScale));
+    m_muted = muted;
+    for (QSoundEffect *effect : std::as_const(m_effects)) {
+        effect->setVolume(m_level);
+        effect->setMuted(m_muted);
+    }
 }

@@ -1,5 +1,7 @@
 #include "platform/ShapeWidget.h"
 
+#include "platform/ScreenScale.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -45,10 +47,11 @@ void ShapeWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(m_borderVisible ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
+    const qreal borderWidth = m_borderWidth * ScreenScale::factor();
+    painter.setPen(m_borderVisible ? QPen(m_border, borderWidth) : QPen(Qt::NoPen));
     painter.setBrush(m_filled ? QBrush(m_fill) : QBrush(Qt::NoBrush));
 
-    const qreal inset = m_borderVisible ? m_borderWidth / 2.0 : 0.0;
+    const qreal inset = m_borderVisible ? borderWidth / 2.0 : 0.0;
     QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (m_kind == Kind::Square || m_kind == Kind::Circle || m_kind == Kind::RoundedSquare) {
         const qreal side = std::min(box.width(), box.height());
@@ -66,7 +69,7 @@ void ShapeWidget::paintEvent(QPaintEvent *)
     case Kind::RoundedRectangle:
     case Kind::RoundedSquare: {
         // A fixed, small corner like the classic rounded shapes, whatever the size.
-        const qreal radius = std::min({box.width(), box.height(), qreal(72)}) / 6.0;
+        const qreal radius = std::min({box.width(), box.height(), 72 * ScreenScale::factor()}) / 6.0;
         painter.drawRoundedRect(box, radius, radius);
         break;
     }

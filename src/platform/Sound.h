@@ -9,4 +9,7 @@ class Sound
 public:
     virtual ~Sound() = default;
     virtual void play(const QString &fileName) = 0;
+    // The loudness of every sound from now on, the one playing included: volume 0 to 100,
+    // muted silences them all while keeping the volume.
+    virtual void setVolume(int volume, bool muted) = 0;
 };

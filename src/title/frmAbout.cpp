@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
+#include "platform/ScreenScale.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
@@ -24,7 +25,8 @@ QPixmap programIcon(int size)
     painter.setPen(QPen(vbColor(0x000080), 2));
     painter.setBrush(vbColor(0x0000E0));
     painter.drawRoundedRect(QRectF(2, 2, size - 4, size - 4), size / 4.0, size / 4.0);
-    QFont font = gothicFont(size / 3.2);
+    // The size already holds the window scale.
+    QFont font = gothicFont(size / 3.2 / ScreenScale::factor());
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(icon.rect(), Qt::AlignCenter, QStringLiteral("RG"));
@@ -56,6 +58,9 @@ frmAbout::frmAbout(Game &game, QWidget &owner) : QDialog(&owner), m_game(game)
     icon->setObjectName(QStringLiteral("picIcon"));
     placeTwips(icon, 240, 240, 720, 720);
     icon->setPixmap(programIcon(twipsToPixels(720)));
+    // Drawn afresh at each scale rather than enlarged, so it stays sharp.
+    connect(&ScreenScale::instance(), &ScreenScale::changed, icon,
+            [icon] { icon->setPixmap(programIcon(twipsToPixels(720))); });
 
     auto *title = new GameLabel(this);
     title->setObjectName(QStringLiteral("lblTitle"));

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "files/loadFile.h"
 #include "platform/GameLabel.h"
+#include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
@@ -26,7 +27,7 @@ QFont centuryFont(double pointSize)
     QFont font;
     font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook"), QStringLiteral("C059"),
                       QStringLiteral("TeX Gyre Schola"), QStringLiteral("serif")});
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * ScreenScale::factor());
     font.setBold(true);
     return font;
 }
@@ -89,6 +90,10 @@ void frmMain::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *settings = file->addAction(QStringLiteral("設定(&O)..."));
+    settings->setObjectName(QStringLiteral("mnuSettings"));
+    connect(settings, &QAction::triggered, this, [this] { m_game.openSettings(*this); });
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("終了(&X)"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(exit, &QAction::triggered, this, &frmMain::exitGame);
