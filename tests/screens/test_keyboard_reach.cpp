@@ -67,7 +67,7 @@ private slots:
             << QStringList{"qt_tabwidget_tabbar", "cmdCommand(0)", "cmdCommand(1)", "cmdCommand(2)", "cmdCommand(3)"};
         QTest::newRow("hub, information page")
             << QStringList{"career", "key MainCommand Right"} << "MainCommand"
-            << QStringList{"qt_tabwidget_tabbar", "cmdJohoNextEnemy", "cmdMyStatus", "cmdSenseki"};
+            << QStringList{"qt_tabwidget_tabbar", "cmdJohoNextEnemy", "cmdMyStatus", "cmdSenseki", "cmdGrowth"};
         QTest::newRow("hub, system page")
             << QStringList{"career", "key MainCommand Right", "key MainCommand Right"}
             << "MainCommand" << QStringList{"qt_tabwidget_tabbar", "cmdSaveAs", "cmdSave", "cmdLoad", "cmdSyuryo"};
