@@ -22,17 +22,27 @@
 #include "training/SandBag.h"
 #include "training/Setsumei.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace {
 // A window with a menu bar takes its size from its client area, its menu and status bars;
-// the sizes the bars measured at another scale are measured again.
+// the sizes the bars measured at another scale are measured again. A status bar lays out its
+// panels afresh only when asked to, and every other layout inside keeps what it measured
+// until told, so both are told before the window takes its size.
 void fitToContents(QWidget *form)
 {
+    for (QStatusBar *bar : form->findChildren<QStatusBar *>()) {
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(bar, &request);
+    }
+    for (QLayout *inner : form->findChildren<QLayout *>())
+        inner->invalidate();
     form->layout()->invalidate();
     form->layout()->activate();
     form->resize(form->sizeHint());

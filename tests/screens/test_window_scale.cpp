@@ -197,6 +197,33 @@ private slots:
         }
     }
 
+    // Going back from a larger scale, a window with menu and status bars comes back to its
+    // own size once the bars have their fonts again, not to what the larger bars asked for.
+    void windowsWithBarsComeBackToTheirSize_data()
+    {
+        QTest::addColumn<OpenWindow>("open");
+        QTest::newRow("title") << OpenWindow([](GameFixture &f) -> QWidget * { return &f.game->openTitle(); });
+        QTest::newRow("hub") << OpenWindow([](GameFixture &f) -> QWidget * { return &f.game->hub(); });
+    }
+    void windowsWithBarsComeBackToTheirSize()
+    {
+        QFETCH(OpenWindow, open);
+        GameFixture fixture;
+        startCareer(fixture);
+        setScale(fixture, GameOptions::Scale::Percent100);
+        QWidget *window = open(fixture);
+        window->show();
+        QCoreApplication::processEvents();
+        const QSize own = window->size();
+
+        setScale(fixture, GameOptions::Scale::Percent300);
+        QCoreApplication::processEvents();
+        QVERIFY(window->width() > own.width() * 2);
+        setScale(fixture, GameOptions::Scale::Percent100);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->size(), own);
+    }
+
     // A screen first built while the game is enlarged comes out as large as the others.
     void aScreenBuiltWhileEnlargedMatchesOneEnlargedLater()
     {
