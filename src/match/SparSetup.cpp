@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "match/core/MatchRules.h"
+#include "options/KeyBindings.h"
 #include "platform/GameFiles.h"
 #include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
@@ -98,7 +99,12 @@ Spar::Spar(Game &game)
     connect(&m_game, &Game::optionsChanged, this, &Spar::showGuard);
 }
 
-Spar::~Spar() = default;
+Spar::~Spar()
+{
+    // The keys let go of a held Space when the window hides, and a window tearing down hides:
+    // they must go while the fight screen they call into is still whole.
+    delete m_keys;
+}
 
 void Spar::buildRing()
 {
