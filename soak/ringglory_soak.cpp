@@ -19,7 +19,7 @@ bool parse(const QStringList &args, SoakBot::Options &options)
         const QString &flag = args[i];
         if (i + 1 >= args.size())
             return false;
-        const QString value = args[++i];
+        const QString &value = args[++i];
         bool ok = true;
         if (flag == QLatin1String("--steps"))
             options.steps = value.toLongLong(&ok);
