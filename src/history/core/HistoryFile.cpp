@@ -1,10 +1,10 @@
 #include "history/core/HistoryFile.h"
 
 #include "history/core/HistoryCsv.h"
+#include "platform/core/SafeFileWrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString historyPathFor(const QString &savePath)
 {
@@ -16,22 +16,7 @@ QString historyPathFor(const QString &savePath)
 
 bool writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
 {
-    const QByteArray bytes = encodeHistoryCsv(history, boxerName);
-    QSaveFile file(path);
-    // Unbuffered, so a full disk shows in the write that meets it rather than in a flush nobody checks.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            file.cancelWriting();
-            return false;
-        }
-        written += step;
-    }
-    // Without a commit the temporary file is thrown away and the old history stays.
-    return file.commit();
+    return writeFileSafely(path, encodeHistoryCsv(history, boxerName));
 }
 
 CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how)

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes the bytes to the file at path through a temporary file that is renamed over the
+// old one only once every byte is written and on the disk. Any failure (a full disk, a file
+// size limit, an I/O error) leaves an old file as it was and no temporary file.
+bool writeFileSafely(const QString &path, const QByteArray &bytes);
