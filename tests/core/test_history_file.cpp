@@ -1,3 +1,4 @@
+#include "../support/FileBytes.h"
 #include "NewCareerState.h"
 #include "history/core/HistoryCsv.h"
 #include "history/core/HistoryFile.h"
@@ -10,18 +11,6 @@
 Q_DECLARE_METATYPE(HistoryLoad)
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A few days of every kind, a bout of each outcome among them, and texts that need quoting.
 CareerHistory sampleHistory()
 {

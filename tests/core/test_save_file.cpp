@@ -1,3 +1,4 @@
+#include "../support/FileBytes.h"
 #include "../support/DiskFailures.h"
 #include "NewCareerState.h"
 #include "data/GameStateJson.h"
@@ -17,18 +18,6 @@
 Q_DECLARE_METATYPE(SaveFileLoad)
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Permissions hold nobody back who runs as the superuser.
 bool permissionsApply(const QString &directory)
 {

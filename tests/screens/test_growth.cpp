@@ -1,3 +1,4 @@
+#include "../support/FileBytes.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
 #include "support/Matches.h"
@@ -30,18 +31,6 @@
 #include <QTest>
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Clicks as the player would, turning first to the tab that holds the button.
 void click(QWidget *form, const QString &name)
 {

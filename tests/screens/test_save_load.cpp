@@ -1,3 +1,4 @@
+#include "../support/FileBytes.h"
 #include "../support/DiskFailures.h"
 #include "support/Careers.h"
 
@@ -45,18 +46,6 @@ void click(QWidget *form, const char *name)
 QString labelText(QWidget *form, const char *name)
 {
     return control<QLabel>(form, name)->text();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Everything in the directory, hidden files included.
