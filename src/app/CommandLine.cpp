@@ -21,7 +21,25 @@ CommandLine::CommandLine(const QStringList &arguments)
                        "and write what happens to standard output.")
             .arg(ScriptFile::MaxBytes / (1024 * 1024)),
         QStringLiteral("FILE"));
-    parser.addOptions({help, version, script});
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("Record the session to FILE (with --script, the inputs the script delivers) instead of "
+                       "the game's replays folder."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Play the record in FILE in the game's windows; Esc stops it, and the game goes on "
+                       "from there in your hands."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption speed(QStringLiteral("speed"),
+                                   QStringLiteral("With --replay: run N times faster (default 1; 0.5 is half speed)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption fromBout(
+        QStringLiteral("from-bout"),
+        QStringLiteral("With --replay: go through the record at once up to the start of its K-th bout and show "
+                       "it from there."),
+        QStringLiteral("K"));
+    parser.addOptions({help, version, script, record, replay, speed, fromBout});
 
     if (!parser.parse(arguments)) {
         m_action = Action::Refuse;
@@ -36,8 +54,40 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (parser.isSet(version)) {
         m_action = Action::ShowVersion;
         m_text = QStringLiteral("ringglory " RINGGLORY_VERSION "\n");
+    } else if (parser.isSet(script) && parser.isSet(replay)) {
+        refuse(QStringLiteral("--script and --replay cannot go together."));
+    } else if ((parser.isSet(speed) || parser.isSet(fromBout)) && !parser.isSet(replay)) {
+        refuse(QStringLiteral("--speed and --from-bout go with --replay."));
+    } else if (parser.isSet(replay) && parser.isSet(record)) {
+        refuse(QStringLiteral("--record cannot go with --replay."));
+    } else if (parser.isSet(replay)) {
+        m_action = Action::Replay;
+        m_scriptPath = parser.value(replay);
+        if (parser.isSet(speed)) {
+            bool ok = false;
+            m_speed = parser.value(speed).toDouble(&ok);
+            if (!ok || !(m_speed > 0) || m_speed > MaxSpeed)
+                refuse(QStringLiteral("--speed needs a number above 0 and at most %1, not '%2'.")
+                           .arg(MaxSpeed)
+                           .arg(parser.value(speed)));
+        }
+        if (parser.isSet(fromBout)) {
+            bool ok = false;
+            m_fromBout = parser.value(fromBout).toInt(&ok);
+            if (!ok || m_fromBout < 1)
+                refuse(QStringLiteral("--from-bout needs a bout number from 1, not '%1'.").arg(parser.value(fromBout)));
+        }
     } else if (parser.isSet(script)) {
         m_action = Action::RunScript;
         m_scriptPath = parser.value(script);
+        m_recordPath = parser.value(record);
+    } else {
+        m_recordPath = parser.value(record);
     }
+}
+
+void CommandLine::refuse(const QString &why)
+{
+    m_action = Action::Refuse;
+    m_text = why;
 }

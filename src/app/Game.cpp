@@ -284,6 +284,7 @@ void Game::registerForm(QWidget *form)
     m_forms.append(form);
     form->installEventFilter(this);
     new EnterClicks(*form);
+    emit formRegistered(form);
 }
 
 bool Game::eventFilter(QObject *watched, QEvent *event)

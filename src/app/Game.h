@@ -136,6 +136,8 @@ public:
 signals:
     // The options in force have changed; screens that show or play them follow at once.
     void optionsChanged();
+    // A new screen has become part of the game (see forms()).
+    void formRegistered(QWidget *form);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

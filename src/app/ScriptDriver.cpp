@@ -5,15 +5,21 @@
 #include "app/ScriptTargets.h"
 #include "data/GameStateJson.h"
 #include "options/core/OptionText.h"
+#include "files/SaveLoadDialog.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
+#include "platform/core/SafeFileWrite.h"
+#include "replay/SessionRecorder.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -22,6 +28,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStringTokenizer>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -40,11 +47,38 @@ std::pair<QString, QString> splitCommand(const QString &line)
         return {line, QString()};
     return {line.left(space), line.mid(space + 1)};
 }
+
+// The commands by which a script acts on the game as a player would; a recorder hears each as one input.
+bool isInput(const QString &command)
+{
+    static const QStringList inputs = {
+        QStringLiteral("click"),   QStringLiteral("move"),      QStringLiteral("key"),
+        QStringLiteral("keydown"), QStringLiteral("keyup"),     QStringLiteral("keyrepeat"),
+        QStringLiteral("text"),    QStringLiteral("cd"),        QStringLiteral("select"),
+        QStringLiteral("setting"), QStringLiteral("press"),     QStringLiteral("release"),
+    };
+    return inputs.contains(command);
+}
+
+// A file name of the script's own folder: no path, and nothing hidden.
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\'));
+}
+
+const QString VersionComment = QStringLiteral("# ringglory version ");
 } // namespace
 
 ScriptDriver::ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript)
     : m_game(game), m_prompter(prompter), m_transcript(transcript), m_targets(game)
 {
+}
+
+ScriptDriver::~ScriptDriver()
+{
+    if (m_privateFolder)
+        QDir::setCurrent(m_folderBefore);
 }
 
 bool ScriptDriver::run(const QString &script)
@@ -82,14 +116,35 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
 {
     m_lineNumber = lineNumber;
     const QString trimmed = rawLine.trimmed();
+    if (trimmed.startsWith(VersionComment))
+        checkVersion(trimmed);
     if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
         return;
     // Leading blanks are indentation; the rest of the line stays as typed for the text commands.
     const auto [command, rest] = splitCommand(rawLine.mid(rawLine.indexOf(trimmed.front())));
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
+    // What the game does in answer to an input is that input's, in a record of the session.
+    struct InputBracket
+    {
+        SessionRecorder *recorder;
+        InputBracket(SessionRecorder *r, bool input) : recorder(input ? r : nullptr)
+        {
+            if (recorder)
+                recorder->beginInput();
+        }
+        ~InputBracket()
+        {
+            if (recorder)
+                recorder->endInput();
+        }
+        InputBracket(const InputBracket &) = delete;
+        InputBracket &operator=(const InputBracket &) = delete;
+    } bracket(m_recorder, isInput(command));
+
     if (command == QLatin1String("input")) {
-        m_prompter.queueInput(rest);
+        // Typed empty, the answer is an empty text, which a Cancel never is.
+        m_prompter.queueInput(rest.isNull() ? QStringLiteral("") : rest);
     } else if (command == QLatin1String("input-cancel") && args.isEmpty()) {
         m_prompter.queueInputCancel();
     } else if (command == QLatin1String("answer") && args.size() == 1 &&
@@ -108,7 +163,21 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
     } else if (command == QLatin1String("keyrepeat") && args.size() == 2) {
         key(args[0], args[1], {KeyStroke::Repeat});
     } else if (command == QLatin1String("wait") && args.size() == 1) {
-        wait(args[0]);
+        wait(args[0], Clock::Advance);
+    } else if (command == QLatin1String("catchup") && args.size() == 1) {
+        wait(args[0], Clock::CatchUp);
+    } else if (command == QLatin1String("press") && args.size() == 1) {
+        press(args[0]);
+    } else if (command == QLatin1String("release") && args.size() == 1) {
+        release(args[0], false);
+    } else if (command == QLatin1String("release") && args.size() == 2 && args[1] == QLatin1String("away")) {
+        release(args[0], true);
+    } else if (command == QLatin1String("close") && args.size() == 1) {
+        close(args[0]);
+    } else if (command == QLatin1String("file") && args.size() == 2) {
+        file(args[0], args[1]);
+    } else if (command == QLatin1String("privatefolder") && args.isEmpty()) {
+        usePrivateFolder();
     } else if (command == QLatin1String("text") && !args.isEmpty()) {
         const auto [target, text] = splitCommand(rest);
         setText(target, text);
@@ -227,7 +296,7 @@ void ScriptDriver::key(const QString &formName, const QString &keyName, std::ini
     }
 }
 
-void ScriptDriver::wait(const QString &ms)
+void ScriptDriver::wait(const QString &ms, Clock clock)
 {
     bool ok = false;
     const qint64 duration = ms.toLongLong(&ok);
@@ -242,7 +311,135 @@ void ScriptDriver::wait(const QString &ms)
         fail(QStringLiteral("wait needs a whole number of milliseconds"));
         return;
     }
-    m_game.scheduler().advance(duration);
+    Scheduler &scheduler = m_game.scheduler();
+    if (clock == Clock::Advance)
+        scheduler.advance(duration);
+    else
+        scheduler.catchUpTo(std::min(scheduler.now() + duration, Scheduler::EndOfTime));
+}
+
+QWidget *ScriptDriver::findButton(const QString &target)
+{
+    QWidget *form = nullptr;
+    QObject *control = findControl(target, &form);
+    if (!control)
+        return nullptr;
+    auto *button = qobject_cast<QAbstractButton *>(control);
+    if (!button) {
+        fail(QStringLiteral("%1 is not a button").arg(target));
+        return nullptr;
+    }
+    if (!button->isHidden())
+        ScriptTargets::selectTabPageOf(button);
+    return checkUsable(form, button, target) ? button : nullptr;
+}
+
+void ScriptDriver::press(const QString &target)
+{
+    QWidget *button = findButton(target);
+    if (!button)
+        return;
+    const QPointF centre = QRectF(button->rect()).center();
+    QMouseEvent event(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &event);
+}
+
+void ScriptDriver::release(const QString &target, bool away)
+{
+    QWidget *button = findButton(target);
+    if (!button)
+        return;
+    // Away from the button, the mouse first leaves it with the button held, as a player's does.
+    const QPointF at = away ? QPointF(-1, -1) : QRectF(button->rect()).center();
+    if (away) {
+        QMouseEvent leave(QEvent::MouseMove, at, button->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(button, &leave);
+    }
+    QMouseEvent event(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &event);
+}
+
+void ScriptDriver::close(const QString &formName)
+{
+    QWidget *form = findForm(formName);
+    if (!form || !checkUsable(form, form, formName))
+        return;
+    // What QWidget::close does, with the event in hand so that a recorder knows it for the input.
+    QCloseEvent event;
+    if (m_recorder)
+        m_recorder->beginInput(&event);
+    QCoreApplication::sendEvent(form, &event);
+    if (event.isAccepted()) {
+        form->hide();
+        if (form->testAttribute(Qt::WA_DeleteOnClose))
+            form->deleteLater();
+    }
+    if (m_recorder)
+        m_recorder->endInput();
+}
+
+void ScriptDriver::file(const QString &name, const QString &base64)
+{
+    if (!isPlainFileName(name)) {
+        fail(QStringLiteral("file needs a plain file name, not %1").arg(name));
+        return;
+    }
+    const auto decoded = QByteArray::fromBase64Encoding(base64.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) {
+        fail(QStringLiteral("the contents of %1 are not base64").arg(name));
+        return;
+    }
+    auto *load = qobject_cast<SaveLoadDialog *>(m_game.form(QStringLiteral("loadFile")));
+    const QString path = QDir(load ? load->directory() : QDir::currentPath()).filePath(name);
+    QFile existing(path);
+    if (existing.exists()) {
+        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == *decoded)
+            return;
+        // Outside a private folder the file may be somebody's save: it is never written over.
+        if (!m_privateFolder) {
+            fail(QStringLiteral("%1 is already there with other contents: left as it is").arg(path));
+            return;
+        }
+    }
+    if (!writeFileSafely(path, *decoded)) {
+        fail(QStringLiteral("cannot write %1").arg(path));
+        return;
+    }
+    if (load && load->isVisible())
+        load->refreshListing();
+}
+
+void ScriptDriver::usePrivateFolder()
+{
+    if (m_privateFolder)
+        return;
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid()) {
+        fail(QStringLiteral("cannot make a private folder: %1").arg(folder->errorString()));
+        return;
+    }
+    if (m_recorder)
+        m_recorder->privateFolderStarted();
+    m_folderBefore = QDir::currentPath();
+    QDir::setCurrent(folder->path());
+    // Dialogs made from here on start in the folder; those that exist move there.
+    for (const QString &name : {QStringLiteral("saveFile"), QStringLiteral("loadFile")}) {
+        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name)))
+            dialog->changeDirectory(folder->path());
+    }
+    m_privateFolder = std::move(folder);
+}
+
+void ScriptDriver::checkVersion(const QString &comment)
+{
+    const QString recorded = comment.mid(VersionComment.size()).trimmed();
+    if (recorded != QLatin1String(RINGGLORY_VERSION))
+        m_transcript.write(QStringLiteral("warning"),
+                           {QStringLiteral("recorded by ringglory %1, played by ringglory %2: the replay may differ")
+                                .arg(recorded, QStringLiteral(RINGGLORY_VERSION))});
 }
 
 void ScriptDriver::setText(const QString &target, const QString &text)

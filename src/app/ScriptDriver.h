@@ -4,9 +4,13 @@
 
 #include <QString>
 #include <initializer_list>
+#include <memory>
 
 class Game;
+class QEvent;
+class QTemporaryDir;
 class ScriptedPrompter;
+class SessionRecorder;
 class Transcript;
 class QObject;
 class QWidget;
@@ -21,6 +25,14 @@ public:
     static constexpr qint64 MaxWaitMs = 24 * 60 * 60 * 1000;
 
     ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript);
+    // Gives the working folder back as it was before a `privatefolder`, and removes that folder.
+    ~ScriptDriver();
+    ScriptDriver(const ScriptDriver &) = delete;
+    ScriptDriver &operator=(const ScriptDriver &) = delete;
+
+    // The recorder told of each command that is an input, so the inputs a script delivers are
+    // recorded as a player's are; null for none.
+    void setRecorder(SessionRecorder *recorder) { m_recorder = recorder; }
 
     // Runs the script's lines in order until the end or until the program ends.
     // Returns true when every command ran.
@@ -32,7 +44,20 @@ private:
     void runLine(int lineNumber, const QString &line);
     void click(const QString &target);
     void move(const QString &formName, const QString &x, const QString &y);
-    void wait(const QString &ms);
+    // Advances the clock as wait does (advance) or as the real game does after a stall (catch up).
+    enum class Clock { Advance, CatchUp };
+    void wait(const QString &ms, Clock clock);
+    // A mouse button goes down on a button, or comes up over it (a click) or away from it.
+    void press(const QString &target);
+    void release(const QString &target, bool away);
+    // The window's close box.
+    void close(const QString &formName);
+    // Writes a file carried in the script into the folder the load dialog shows.
+    void file(const QString &name, const QString &base64);
+    // From here on the session's files live in a private folder of its own.
+    void usePrivateFolder();
+    // A record made by another version of the game is played with a warning that says so.
+    void checkVersion(const QString &comment);
     // Sends the screen's focused widget a key going down (press), up, or down again by auto-repeat.
     enum class KeyStroke { Down, Up, Repeat };
     void key(const QString &formName, const QString &keyName, std::initializer_list<KeyStroke> strokes);
@@ -45,6 +70,7 @@ private:
     void setting(const QString &name, const QString &value);
 
     QWidget *findForm(const QString &name);
+    QWidget *findButton(const QString &target);
     QObject *findControl(const QString &target, QWidget **form);
     bool checkUsable(QWidget *form, QObject *control, const QString &target);
     void fail(const QString &message);
@@ -53,5 +79,8 @@ private:
     ScriptedPrompter &m_prompter;
     Transcript &m_transcript;
     ScriptTargets m_targets;
+    SessionRecorder *m_recorder = nullptr;
+    std::unique_ptr<QTemporaryDir> m_privateFolder;
+    QString m_folderBefore;
     int m_lineNumber = 0;
 };

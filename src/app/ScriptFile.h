@@ -9,8 +9,9 @@
 class ScriptFile
 {
 public:
-    // The largest script read, in bytes: 4 MiB.
-    static constexpr qint64 MaxBytes = 4 * 1024 * 1024;
+    // The largest script read, in bytes: 32 MiB, room for a record of a long session with the
+    // saves it loaded.
+    static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
 
     // Reads the whole file at path into contents. On failure returns false, leaves contents
     // empty and puts in error a sentence that names the path and says what is wrong.

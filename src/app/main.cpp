@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/GameApplication.h"
 #include "app/GamePorts.h"
 #include "app/QuietTerminal.h"
 #include "app/ScriptFile.h"
@@ -7,20 +8,63 @@
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
 #include "platform/WallClockDriver.h"
+#include "replay/RecordingPrompter.h"
+#include "replay/SessionRecorder.h"
 #include "title/frmMain.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QIcon>
 #include <QTextStream>
 
 namespace {
-int runScript(const QByteArray &script)
+int runScript(const QByteArray &script, QFile *record)
 {
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     Transcript transcript(out);
-    ScriptedGame scripted(transcript);
+    ScriptedGame scripted(transcript, record);
     return scripted.driver().run(QString::fromUtf8(script)) ? 0 : 1;
+}
+
+// The game in its windows on the wall clock, every input recorded when there is a record.
+int play(GameApplication &app, QFile *record)
+{
+    Game::Ports ports = realPorts();
+    auto prompter = std::make_unique<RecordingPrompter>(std::move(ports.prompter));
+    RecordingPrompter &recordingPrompter = *prompter;
+    ports.prompter = std::move(prompter);
+    auto &terminator = static_cast<ProcessTerminator &>(*ports.terminator);
+    Game game(std::move(ports));
+    WallClockDriver driver(game.scheduler());
+    std::unique_ptr<SessionRecorder> recorder;
+    if (record) {
+        recorder = std::make_unique<SessionRecorder>(game, *record, SessionRecorder::Source::Player,
+                                                     QDateTime::currentDateTime());
+        recordingPrompter.setRecorder(recorder.get());
+        app.setRecorder(recorder.get());
+        terminator.setLastWords([&recorder] { recorder->finish(); });
+        driver.setCatchUpListener([&recorder](qint64 from, qint64 target, bool skipped) {
+            recorder->clockCaughtUp(from, target, skipped);
+        });
+    }
+    game.openTitle();
+    const int status = QApplication::exec();
+    app.setRecorder(nullptr);
+    return status;
+}
+
+// The file a session is recorded to, opened for writing; null, with the reason on standard
+// error, when it cannot be.
+std::unique_ptr<QFile> openRecord(const QString &path)
+{
+    auto record = std::make_unique<QFile>(path);
+    if (!record->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QTextStream(stderr) << "ringglory: cannot record to " << path << ": " << record->errorString() << '\n';
+        return nullptr;
+    }
+    return record;
 }
 } // namespace
 
@@ -41,6 +85,7 @@ int main(int argc, char **argv)
         return 2;
     case CommandLine::Action::RunScript:
     case CommandLine::Action::Play:
+    case CommandLine::Action::Replay:
         break;
     }
 
@@ -56,8 +101,15 @@ int main(int argc, char **argv)
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // A record asked for by name that cannot be written is refused before the game starts.
+    std::unique_ptr<QFile> record;
+    if (!commandLine.recordPath().isEmpty()) {
+        record = openRecord(commandLine.recordPath());
+        if (!record)
+            return 2;
+    }
 
-    QApplication app(argc, argv);
+    GameApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RingGlory"));
     // The title closes itself before the hub appears; the game ends the program itself.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -66,10 +118,6 @@ int main(int argc, char **argv)
         QApplication::setWindowIcon(QIcon(icon));
 
     if (scripted)
-        return runScript(script);
-
-    Game game(realPorts());
-    WallClockDriver driver(game.scheduler());
-    game.openTitle();
-    return QApplication::exec();
+        return runScript(script, record.get());
+    return play(app, record.get());
 }

@@ -95,7 +95,14 @@ bool SaveLoadDialog::changeDirectory(const QString &path)
     fillDirectories();
     selectDriveOf(m_directory);
     directoryChanged();
+    emit directoryChosen(m_directory);
     return true;
+}
+
+void SaveLoadDialog::refreshListing()
+{
+    fillDirectories();
+    directoryChanged();
 }
 
 void SaveLoadDialog::tellCannotOpen(const QString &path)

@@ -24,8 +24,14 @@ public:
     // shown) and the drive list with it; false, with nothing changed, when the path is
     // not a directory that can be entered.
     bool changeDirectory(const QString &path);
+    // Lists the directory shown again, for files that have appeared in it.
+    void refreshListing();
     // The script driver's `cd`: the same as changeDirectory.
     Q_INVOKABLE bool scriptChangeDirectory(const QString &path) { return changeDirectory(path); }
+
+signals:
+    // The lists have moved to the directory, by the player's choice or a script's.
+    void directoryChosen(const QString &directory);
 
 protected:
     struct Texts

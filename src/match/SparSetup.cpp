@@ -9,6 +9,7 @@
 #include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "replay/SessionRecorder.h"
 
 #include <QCloseEvent>
 #include <QJsonObject>
@@ -199,6 +200,7 @@ void Spar::buildControls()
     m_wakeUp = addButton(this, QStringLiteral("WakeUp"), QStringLiteral("立て！"), 18);
     placeTwips(m_wakeUp, 1440, 4080, 1575, 975);
     m_wakeUp->hide();
+    m_wakeUp->setProperty(SessionRecorder::ActsWhileHeld, true);
     connect(m_wakeUp, &QPushButton::pressed, this, &Spar::wakeUpPressed);
     connect(m_wakeUp, &QPushButton::released, this, &Spar::wakeUpReleased);
     connect(m_wakeUp, &QPushButton::clicked, this, [this] {

@@ -11,6 +11,8 @@ namespace {
 constexpr int RepeatPairWaitMs = 50;
 } // namespace
 
+int KeyBindings::s_handling = 0;
+
 KeyBindings::KeyBindings(QWidget &screen) : QObject(&screen), m_screen(screen)
 {
     watch(&screen);
@@ -44,16 +46,26 @@ void KeyBindings::watch(QObject *object)
     }
 }
 
-void KeyBindings::releaseAll()
+void KeyBindings::handle(int key, const std::function<void()> &handler, Stroke stroke, bool tell)
 {
-    for (Binding &binding : m_bindings) {
-        binding.releasePending = false;
-        binding.releasedAt = 0;
-        if (!binding.held)
+    ++s_handling;
+    if (handler)
+        handler();
+    --s_handling;
+    if (tell)
+        emit counted(key, stroke);
+}
+
+void KeyBindings::releaseAll(bool tell)
+{
+    for (auto binding = m_bindings.begin(); binding != m_bindings.end(); ++binding) {
+        binding->releasePending = false;
+        binding->releasedAt = 0;
+        if (!binding->held)
             continue;
-        binding.held = false;
-        if (binding.release)
-            binding.release();
+        binding->held = false;
+        binding->letGo = true;
+        handle(binding.key(), binding->release, Stroke::Up, tell);
     }
 }
 
@@ -64,8 +76,8 @@ void KeyBindings::finishRelease(int key)
         return;
     found->releasePending = false;
     found->held = false;
-    if (found->release)
-        found->release();
+    found->letGo = true;
+    handle(key, found->release, Stroke::Up);
 }
 
 bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
@@ -80,7 +92,7 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
     case QEvent::WindowDeactivate:
         if (watched == &m_screen)
-            releaseAll();
+            releaseAll(event->type() == QEvent::WindowDeactivate);
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -98,8 +110,15 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
         return false;
     Binding &binding = *found;
     // The key is the screen's: whether it counts or not, the focused widget never sees it.
-    if (key->isAutoRepeat())
+    if (key->isAutoRepeat()) {
+        // A repeat of a key whose release has counted shows it was held all along.
+        if (event->type() == QEvent::KeyPress && !binding.held && binding.letGo) {
+            binding.held = true;
+            binding.letGo = false;
+            handle(key->key(), binding.resume, Stroke::Resumed);
+        }
         return true;
+    }
     const quint64 stamp = key->timestamp();
     if (event->type() == QEvent::KeyPress) {
         // The second half of an auto-repeat pair, or a repeat with no releases between: the
@@ -108,14 +127,15 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
             const bool releaseCounted = !binding.held;
             binding.releasePending = false;
             binding.held = true;
-            if (releaseCounted && binding.resume)
-                binding.resume();
+            binding.letGo = false;
+            if (releaseCounted)
+                handle(key->key(), binding.resume, Stroke::Resumed);
             return true;
         }
         binding.releasePending = false;
         binding.held = true;
-        if (binding.press)
-            binding.press();
+        binding.letGo = false;
+        handle(key->key(), binding.press, Stroke::Down);
         return true;
     }
     // A release of a key already let go still stamps the pair whose press may follow: a
@@ -125,8 +145,8 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (stamp == 0 || !binding.release) {
         binding.held = false;
-        if (binding.release)
-            binding.release();
+        binding.letGo = true;
+        handle(key->key(), binding.release, Stroke::Up);
         return true;
     }
     binding.releasePending = true;

@@ -33,6 +33,16 @@ public:
     void bindClick(int key, QAbstractButton *button);
     // Whether a click on the button would reach it now: shown on its screen and enabled.
     static bool canClick(const QAbstractButton *button);
+    // Whether a bound key's handler is running now, on any screen: a click it makes is the key's.
+    static bool isHandling() { return s_handling > 0; }
+
+    enum class Stroke { Down, Up, Resumed };
+
+signals:
+    // A bound key counted, after the screen has handled it: going down, coming up (also when the
+    // screen loses the keyboard), or found held all along after its release had counted. A
+    // release because the screen was hidden is not told: hiding the screen again lets go again.
+    void counted(int key, KeyBindings::Stroke stroke);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,12 +58,18 @@ private:
         quint64 releasedAt = 0;
         // A release that waits for the press of an auto-repeat pair.
         bool releasePending = false;
+        // The key's release has counted since it last went down.
+        bool letGo = false;
     };
 
     void watch(QObject *object);
     // Lets go of every held key: a screen that is hidden or loses the keyboard hears no release.
-    void releaseAll();
+    void releaseAll(bool tell);
     void finishRelease(int key);
+    // Runs a handler of the key and tells that the key counted.
+    void handle(int key, const std::function<void()> &handler, Stroke stroke, bool tell = true);
+
+    static int s_handling;
 
     QWidget &m_screen;
     QHash<int, Binding> m_bindings;

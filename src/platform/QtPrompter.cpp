@@ -67,7 +67,9 @@ QString QtPrompter::showInput(const QString &prompt, const QString &caption, con
     dialog.setCancelButtonText(QStringLiteral("キャンセル"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    // Confirmed empty, the answer is an empty text, never the null text of a Cancel.
+    const QString text = dialog.textValue();
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString QtPrompter::showSaveFileName(const QString &caption, const QString &suggested, const QString &filter)

@@ -7,6 +7,8 @@
 
 void ProcessTerminator::end()
 {
+    if (m_lastWords)
+        m_lastWords();
     std::fflush(nullptr);
     std::_Exit(0);
 }

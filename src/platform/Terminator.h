@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Transcript;
 
 // Ends the program at once: no closing handlers run and nothing is saved.
@@ -18,6 +20,11 @@ class ProcessTerminator : public Terminator
 public:
     void end() override;
     bool hasEnded() const override { return false; }
+    // Runs once just before the process ends (the session's record is written out).
+    void setLastWords(std::function<void()> lastWords) { m_lastWords = std::move(lastWords); }
+
+private:
+    std::function<void()> m_lastWords;
 };
 
 // Only records that the program ended, for the script driver and tests.

@@ -33,7 +33,11 @@ qint64 WallClockDriver::logicalNow() const
 
 void WallClockDriver::wake()
 {
-    m_scheduler.catchUpTo(logicalNow());
+    const qint64 from = m_scheduler.now();
+    const qint64 target = logicalNow();
+    const bool skipped = m_scheduler.catchUpTo(target);
+    if (m_catchUpListener && !m_scheduler.isPaused())
+        m_catchUpListener(from, m_scheduler.now(), skipped);
     rearm();
 }
 

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 class Scheduler;
 
@@ -16,6 +17,11 @@ public:
     explicit WallClockDriver(Scheduler &scheduler, QObject *parent = nullptr);
     ~WallClockDriver() override;
 
+    // Told after each catch-up of the game clock: where it stood, where it caught up to, and
+    // whether a timer skipped ahead because the machine had stalled.
+    using CatchUpListener = std::function<void(qint64 from, qint64 target, bool skipped)>;
+    void setCatchUpListener(CatchUpListener listener) { m_catchUpListener = std::move(listener); }
+
 private:
     qint64 wallMs() const;
     qint64 logicalNow() const;
@@ -27,4 +33,5 @@ private:
     QTimer m_alarm;
     qint64 m_pausedTotal = 0;
     qint64 m_pausedSince = -1;
+    CatchUpListener m_catchUpListener;
 };

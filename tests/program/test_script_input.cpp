@@ -1,4 +1,4 @@
-// What `ringglory --script` accepts as a script: a regular file of at most 4 MiB. An endless
+// What `ringglory --script` accepts as a script: a regular file of at most 32 MiB. An endless
 // device, a pipe, a folder, a file too large or one that cannot be read is refused at once
 // with a reason on standard error and exit status 2, before it can fill the memory or hang.
 #include "app/ScriptFile.h"
@@ -41,7 +41,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
         const QString notRegular = QStringLiteral("is not a regular file");
-        const QString tooLarge = QStringLiteral("is larger than 4 MiB");
+        const QString tooLarge = QStringLiteral("is larger than 32 MiB");
 
         QTest::newRow("an endless device") << QStringLiteral("/dev/zero") << 2 << notRegular;
         QTest::newRow("a device that reads as empty") << QStringLiteral("/dev/null") << 2 << notRegular;

@@ -42,11 +42,11 @@ void Scheduler::advance(qint64 ms)
     fireUntil(ms > EndOfTime - m_now ? EndOfTime : m_now + ms, false);
 }
 
-void Scheduler::catchUpTo(qint64 target)
+bool Scheduler::catchUpTo(qint64 target)
 {
     if (isPaused() || target < m_now)
-        return;
-    fireUntil(std::min(target, EndOfTime), true);
+        return false;
+    return fireUntil(std::min(target, EndOfTime), true);
 }
 
 qint64 Scheduler::nextDue() const
@@ -81,12 +81,13 @@ Timer *Scheduler::nextDueTimer(qint64 target) const
     return best;
 }
 
-void Scheduler::fireUntil(qint64 target, bool skipAhead)
+bool Scheduler::fireUntil(qint64 target, bool skipAhead)
 {
     // A handler that opens a box or pumps events must not start a second round of ticks.
     if (m_firing)
-        return;
+        return false;
     m_firing = true;
+    bool skipped = false;
     while (!isPaused()) {
         Timer *timer = nextDueTimer(target);
         if (!timer)
@@ -95,12 +96,16 @@ void Scheduler::fireUntil(qint64 target, bool skipAhead)
         // The next tick is due one interval after this one was due, not after the handler
         // finished, so the clock does not drift with the cost of the handlers.
         timer->m_due = dueAfter(timer->m_due, timer->m_interval);
-        if (skipAhead && target - timer->m_due >= timer->m_interval)
+        if (skipAhead && target - timer->m_due >= timer->m_interval) {
             timer->m_due = dueAfter(target, timer->m_interval);
+            skipped = true;
+        }
+        ++m_ticksFired;
         timer->fire();
     }
     if (!isPaused())
         m_now = std::max(m_now, target);
     m_firing = false;
     timerChanged();
+    return skipped;
 }

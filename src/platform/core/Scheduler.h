@@ -31,7 +31,11 @@ public:
 
     // Fires what is due up to the logical time target (at most EndOfTime); a timer that has fallen
     // more than one interval behind fires once and resumes one interval from target, rather than in a burst.
-    void catchUpTo(qint64 target);
+    // Returns true when a timer skipped ahead so, which advance() to the same target would not do.
+    bool catchUpTo(qint64 target);
+
+    // How many ticks have fired since the game started.
+    quint64 ticksFired() const { return m_ticksFired; }
 
     // The due time of the next tick, or -1 when no timer will tick again.
     qint64 nextDue() const;
@@ -40,6 +44,8 @@ public:
     void pause();
     void resume();
     bool isPaused() const { return m_pauseDepth > 0; }
+    // Whether a tick's handler is running now.
+    bool isFiring() const { return m_firing; }
 
     // Called whenever a timer starts, stops or changes and when the clock pauses or resumes,
     // so a wall-clock driver can re-arm.
@@ -54,12 +60,14 @@ private:
     // time + ms for times and intervals of 0 or more, held at the largest qint64 (a moment past
     // EndOfTime, so a tick that never comes) where the sum would not fit.
     static qint64 dueAfter(qint64 time, qint64 ms);
-    void fireUntil(qint64 target, bool skipAhead);
+    // Returns true when a timer skipped ahead.
+    bool fireUntil(qint64 target, bool skipAhead);
     Timer *nextDueTimer(qint64 target) const;
 
     std::vector<Timer *> m_timers;
     qint64 m_now = 0;
     qint64 m_sequence = 0;
+    quint64 m_ticksFired = 0;
     int m_pauseDepth = 0;
     bool m_firing = false;
     std::function<void()> m_changeListener;

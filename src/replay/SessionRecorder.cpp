@@ -1,0 +1,330 @@
+#include "replay/SessionRecorder.h"
+
+#include "app/Game.h"
+#include "app/ScriptTargets.h"
+#include "files/SaveLoadDialog.h"
+#include "history/core/HistoryFile.h"
+#include "options/KeyBindings.h"
+#include "options/core/OptionText.h"
+#include "platform/Twips.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+// The settings dialog changes the options, and the options are what the record keeps: its
+// own buttons and lists would open and work a dialog the replay never needs.
+const QString SettingsForm = QStringLiteral("frmSettings");
+const QString SettingsItem = QStringLiteral("mnuSettings");
+const QString LoadForm = QStringLiteral("loadFile");
+const QString SaveForm = QStringLiteral("saveFile");
+
+// A copy of a file in the record: far more than any save or history, far less than a script may hold.
+constexpr qint64 MaxCarriedFileBytes = 16 * 1024 * 1024;
+
+QString keyName(int key)
+{
+    return QKeySequence(key).toString(QKeySequence::PortableText);
+}
+} // namespace
+
+SessionRecorder::SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start)
+    : m_game(game), m_writer(out), m_source(source), m_options(game.options())
+{
+    m_writer.writeHeader(QStringLiteral(RINGGLORY_VERSION), start);
+    if (m_source == Source::Player)
+        m_writer.writeSetup(QStringLiteral("privatefolder"));
+    // The options a game starts with are the player's own; a replay starts from the defaults.
+    const GameOptions defaults;
+    for (const QString &name : optionNames()) {
+        if (optionText(m_options, name) != optionText(defaults, name))
+            m_writer.writeSetup(QStringLiteral("setting %1 %2").arg(name, optionText(m_options, name)));
+    }
+    m_writer.flush();
+    for (QWidget *form : game.forms())
+        attach(form);
+    connect(&game, &Game::formRegistered, this, &SessionRecorder::attach);
+    connect(&game, &Game::optionsChanged, this, &SessionRecorder::noteOptions);
+}
+
+SessionRecorder::~SessionRecorder()
+{
+    finish();
+}
+
+void SessionRecorder::finish()
+{
+    // An input cut short by the end of the program is written as far as it went.
+    m_writer.writeInputs(m_game.scheduler().now(), m_lines);
+    m_lines.clear();
+    m_letGo.clear();
+    m_writer.flush();
+}
+
+void SessionRecorder::beginInput(const QEvent *event)
+{
+    if (m_depth++ == 0)
+        m_inputEvent = event;
+}
+
+void SessionRecorder::endInput()
+{
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    m_inputEvent = nullptr;
+    // A button the mouse let go of away from it was not clicked: a held one is let go away from
+    // it in the replay too, any other was never clicked at all.
+    QList<qsizetype> unclicked;
+    for (auto letGo = m_letGo.cbegin(); letGo != m_letGo.cend(); ++letGo) {
+        if (m_actsWhileHeld.value(letGo.key()))
+            m_lines[letGo.value()] += QStringLiteral(" away");
+        else
+            unclicked.append(letGo.value());
+    }
+    m_letGo.clear();
+    std::sort(unclicked.begin(), unclicked.end(), std::greater<>());
+    for (const qsizetype line : std::as_const(unclicked))
+        m_lines.removeAt(line);
+    if (m_lines.isEmpty())
+        return;
+    m_writer.writeInputs(m_game.scheduler().now(), m_lines);
+    m_lines.clear();
+}
+
+void SessionRecorder::boxOpening()
+{
+    m_writer.flush();
+}
+
+void SessionRecorder::boxAnswered(const QString &answerLine)
+{
+    m_writer.addAnswer(answerLine);
+}
+
+void SessionRecorder::clockCaughtUp(qint64 from, qint64 target, bool skipped)
+{
+    if (skipped)
+        m_writer.writeCatchUp(from, target);
+    else
+        m_writer.advanceTo(target);
+}
+
+QString SessionRecorder::recordedPath(const QString &path) const
+{
+    if (m_source == Source::Script || path.isEmpty())
+        return path;
+    return QFileInfo(path).fileName();
+}
+
+bool SessionRecorder::takesInput() const
+{
+    return !m_game.scheduler().isFiring() && !KeyBindings::isHandling();
+}
+
+void SessionRecorder::note(const QString &line)
+{
+    if (m_depth > 0) {
+        m_lines.append(line);
+        return;
+    }
+    m_writer.writeInputs(m_game.scheduler().now(), {line});
+}
+
+QString SessionRecorder::target(QWidget *form, const QObject *control)
+{
+    return form->objectName() + QLatin1Char('.') + control->objectName();
+}
+
+void SessionRecorder::attach(QWidget *form)
+{
+    if (form->objectName() == SettingsForm)
+        return;
+    form->installEventFilter(this);
+    if (QWidget *background = ScriptTargets::background(form); background != form)
+        background->installEventFilter(this);
+
+    for (QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
+        if (!button->objectName().isEmpty())
+            attachButton(form, button);
+    }
+    for (QAction *action : form->findChildren<QAction *>()) {
+        if (action->objectName().isEmpty() || action->objectName() == SettingsItem || action->menu())
+            continue;
+        connect(action, &QAction::triggered, this, [this, form, action] {
+            if (takesInput())
+                note(QStringLiteral("click ") + target(form, action));
+        });
+    }
+    for (QLineEdit *edit : form->findChildren<QLineEdit *>()) {
+        if (edit->objectName().isEmpty())
+            continue;
+        // Typed by the player or set by a script's `text`: either is an input's. A text the game
+        // sets itself in a handler is set again by the same handler in the replay, to the same effect.
+        connect(edit, &QLineEdit::textChanged, this, [this, form, edit](const QString &text) {
+            if (m_depth > 0 && takesInput())
+                note(QStringLiteral("text %1 %2").arg(target(form, edit), text));
+        });
+        // Return in the save dialog's name saves, as its Open button does.
+        if (form->objectName() == SaveForm) {
+            connect(edit, &QLineEdit::returnPressed, this, [this, form] {
+                if (takesInput())
+                    note(QStringLiteral("click %1.Open").arg(form->objectName()));
+            });
+        }
+    }
+    for (QListWidget *list : form->findChildren<QListWidget *>()) {
+        if (!list->objectName().isEmpty())
+            attachList(form, list);
+    }
+    for (KeyBindings *keys : form->findChildren<KeyBindings *>()) {
+        connect(keys, &KeyBindings::counted, this, [this, form](int key, KeyBindings::Stroke stroke) {
+            if (m_game.scheduler().isFiring())
+                return;
+            const QString command = stroke == KeyBindings::Stroke::Down ? QStringLiteral("keydown")
+                                    : stroke == KeyBindings::Stroke::Up ? QStringLiteral("keyup")
+                                                                        : QStringLiteral("keyrepeat");
+            note(QStringLiteral("%1 %2 %3").arg(command, form->objectName(), keyName(key)));
+        });
+    }
+    if (auto *dialog = qobject_cast<SaveLoadDialog *>(form)) {
+        // A player's dialogs work in the replay's own folder; a script's go where the script sent them.
+        connect(dialog, &SaveLoadDialog::directoryChosen, this, [this, form](const QString &directory) {
+            if (m_source == Source::Script && takesInput())
+                note(QStringLiteral("cd %1 %2").arg(form->objectName(), directory));
+        });
+    }
+}
+
+void SessionRecorder::attachButton(QWidget *form, QAbstractButton *button)
+{
+    // A button that acts while it is held down (立て！ with the rise assist) is pressed and let go
+    // at their own times; any other acts on its click.
+    const bool actsWhileHeld = button->property(ActsWhileHeld).toBool();
+    if (actsWhileHeld) {
+        connect(button, &QAbstractButton::pressed, this, [this, form, button] {
+            if (takesInput())
+                note(QStringLiteral("press ") + target(form, button));
+        });
+    }
+    // A click is noted as the button is let go, before its handler runs, so that it is in the
+    // record even when the handler ends the program; the click that follows confirms it.
+    connect(button, &QAbstractButton::released, this, [this, form, button, actsWhileHeld] {
+        if (m_depth == 0 || !takesInput())
+            return;
+        if (actsWhileHeld) {
+            note(QStringLiteral("release ") + target(form, button));
+            m_letGo.insert(button, m_lines.size() - 1);
+            return;
+        }
+        // The file about to be loaded goes into the record as it is now.
+        if (form->objectName() == LoadForm && button->objectName() == QLatin1String("Open")) {
+            if (auto *files = form->findChild<QListWidget *>(QStringLiteral("File1"))) {
+                const QList<QListWidgetItem *> chosen = files->selectedItems();
+                if (!chosen.isEmpty())
+                    noteChosenSave(form, chosen.first()->text());
+            }
+        }
+        note(QStringLiteral("click ") + target(form, button));
+        m_letGo.insert(button, m_lines.size() - 1);
+    });
+    connect(button, &QAbstractButton::clicked, this, [this, form, button] {
+        if (!takesInput())
+            return;
+        if (m_letGo.remove(button) == 0)
+            note(QStringLiteral("click ") + target(form, button));
+    });
+    m_actsWhileHeld.insert(button, actsWhileHeld);
+}
+
+void SessionRecorder::attachList(QWidget *form, QListWidget *list)
+{
+    connect(list, &QListWidget::itemClicked, this, [this, form, list](QListWidgetItem *item) {
+        if (!takesInput() || !item)
+            return;
+        if (form->objectName() == LoadForm)
+            noteChosenSave(form, item->text());
+        else
+            note(QStringLiteral("select %1 %2").arg(target(form, list), item->text()));
+    });
+}
+
+void SessionRecorder::noteChosenSave(QWidget *form, const QString &name)
+{
+    auto *dialog = qobject_cast<SaveLoadDialog *>(form);
+    if (!dialog)
+        return;
+    const QString path = QDir(dialog->directory()).filePath(name);
+    const QString historyPath = historyPathFor(path);
+    const QStringList files = {path, historyPath};
+    QStringList lines;
+    for (const QString &file : files) {
+        QFile source(file);
+        if (source.size() <= MaxCarriedFileBytes && source.open(QIODevice::ReadOnly))
+            lines << QStringLiteral("file %1 %2").arg(QFileInfo(file).fileName(),
+                                                      QString::fromLatin1(source.readAll().toBase64()));
+    }
+    lines << QStringLiteral("select %1.File1 %2").arg(form->objectName(), name);
+    // Chosen again as it was, by the keyboard or by a second look, the file is already in the record.
+    if (m_chosenSave == lines)
+        return;
+    m_chosenSave = lines;
+    for (const QString &line : std::as_const(lines))
+        note(line);
+}
+
+void SessionRecorder::noteOptions()
+{
+    const GameOptions now = m_game.options();
+    for (const QString &name : optionNames()) {
+        const QString value = optionText(now, name);
+        if (value != optionText(m_options, name))
+            note(QStringLiteral("setting %1 %2").arg(name, value));
+    }
+    m_options = now;
+}
+
+bool SessionRecorder::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return false;
+    QWidget *form = widget->window();
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        // Only a screen that follows the mouse (the fight's guard) hears it move.
+        if (ScriptTargets::background(form) != widget || !widget->hasMouseTracking() || !takesInput())
+            return false;
+        const QPointF at = static_cast<QMouseEvent *>(event)->position();
+        m_writer.writeMove(m_game.scheduler().now(), m_game.scheduler().ticksFired(), form->objectName(),
+                           QStringLiteral("move %1 %2 %3")
+                               .arg(form->objectName())
+                               .arg(pixelsToTwips(at.x()))
+                               .arg(pixelsToTwips(at.y())));
+        return false;
+    }
+    case QEvent::Close:
+        // Closed by its frame: only the close that is the input itself, not one a handler makes.
+        if (widget == form && event == m_inputEvent && takesInput())
+            note(QStringLiteral("close ") + form->objectName());
+        return false;
+    default:
+        return false;
+    }
+}
+
+void SessionRecorder::privateFolderStarted()
+{
+    m_source = Source::Player;
+    note(QStringLiteral("privatefolder"));
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "options/core/GameOptions.h"
+#include "replay/core/RecordWriter.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class Game;
+class QAbstractButton;
+class QEvent;
+class QIODevice;
+class QListWidget;
+class QWidget;
+
+// Records a session as the script that plays it again: every input that reaches the game's
+// screens (clicks, menu items, keys, mouse moves over the fight screen, texts typed, files
+// chosen, windows closed) at its game time, the answers of the boxes before the input that
+// opened them, and a copy of each save file as the player chose it for loading.
+//
+// An input is what happens between beginInput() and endInput(): the real game brackets each
+// event the window system delivers, the script driver each command. What a tick's handler or
+// a key's handler does by itself is its consequence, not an input, and is not recorded.
+class SessionRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    // Who gives the inputs. A player's record keeps its files in a private folder when played
+    // back, so a replay never writes where the player keeps their saves; a script's record goes
+    // to the folders its script named, so both end with the same career.
+    enum class Source { Player, Script };
+
+    // The property that marks a button acting while it is held down, not only on its click:
+    // its press and release are recorded at their own times.
+    static constexpr const char *ActsWhileHeld = "actsWhileHeld";
+
+    SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start);
+    // Writes the time up to now and pushes the record to its file.
+    ~SessionRecorder() override;
+    // Writes what has been noted, the input in progress included, and pushes it to the file:
+    // the program is about to end.
+    void finish();
+    // A script moved the session's files into a private folder: so does its record, and the
+    // dialogs' folders are no longer recorded.
+    void privateFolderStarted();
+
+    // An input begins: EVENT is the event that carries it (null when it is none).
+    void beginInput(const QEvent *event = nullptr);
+    // The input has been handled; what it did is written.
+    void endInput();
+
+    // A box is about to open and wait for the player: the record so far is pushed to the file.
+    void boxOpening();
+    // The answer a box got, as the driver's command that gives it.
+    void boxAnswered(const QString &answerLine);
+    // The clock caught up from `from` to `target`; skipped when a timer skipped ahead.
+    void clockCaughtUp(qint64 from, qint64 target, bool skipped);
+
+    // A save file's path as the record gives it: in a player's record only its name, since
+    // the replay keeps its files in a folder of its own.
+    QString recordedPath(const QString &path) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attach(QWidget *form);
+    void attachButton(QWidget *form, QAbstractButton *button);
+    void attachList(QWidget *form, QListWidget *list);
+    // An input's line; outside any input (a key let go by a timer, say) it is written at once.
+    void note(const QString &line);
+    void noteOptions();
+    // The save file chosen in the load dialog, carried into the record with its history.
+    void noteChosenSave(QWidget *form, const QString &name);
+    // Whether a signal now is the player's doing, not a consequence of a tick or a key.
+    bool takesInput() const;
+    static QString target(QWidget *form, const QObject *control);
+
+    Game &m_game;
+    RecordWriter m_writer;
+    Source m_source;
+    GameOptions m_options;
+    int m_depth = 0;
+    const QEvent *m_inputEvent = nullptr;
+    QStringList m_lines;
+    // Buttons let go of in this input, with the line that notes it, until their click confirms it.
+    QHash<QAbstractButton *, qsizetype> m_letGo;
+    QHash<QAbstractButton *, bool> m_actsWhileHeld;
+    // The lines that last carried a chosen save into the record.
+    QStringList m_chosenSave;
+};

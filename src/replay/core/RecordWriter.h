@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDateTime>
+#include <QStringList>
+#include <optional>
+
+class QIODevice;
+
+// Writes a session as a script the driver plays back: each input at its game time, the
+// time between inputs as `wait`, and the answers of the boxes before the input that needs them.
+// Lines go out as the session goes, and reach the file at every box and at least once a
+// second of game time, so a crash loses at most the last second.
+class RecordWriter
+{
+public:
+    // How much game time may pass before what has been written is pushed to the file.
+    static constexpr qint64 FlushEveryMs = 1000;
+
+    explicit RecordWriter(QIODevice &out) : m_out(out) {}
+    RecordWriter(const RecordWriter &) = delete;
+    RecordWriter &operator=(const RecordWriter &) = delete;
+
+    // The comment lines that open a record: what it is, the game's version and the start time.
+    void writeHeader(const QString &version, const QDateTime &start);
+    // A command that sets the scene before any input (a setting, the private folder).
+    void writeSetup(const QString &line);
+    // A box's answer (`answer yes`, `input TEXT`...), written before the next input.
+    void addAnswer(const QString &line);
+    // Inputs given at game time now, in order.
+    void writeInputs(qint64 now, const QStringList &lines);
+    // A mouse move at game time now; a later one replaces it while no tick has fired between
+    // (ticksFired counts them) and nothing else was written, since only its place then matters.
+    void writeMove(qint64 now, quint64 ticksFired, const QString &form, const QString &line);
+    // The clock caught up from `from` to `target` after the machine stalled, with a timer skipping ahead.
+    void writeCatchUp(qint64 from, qint64 target);
+    // No input: the record's clock is brought up to now, and pushed to the file when a second
+    // of game time has passed since it last was.
+    void advanceTo(qint64 now);
+    // Pushes everything written so far to the file.
+    void flush();
+
+    // The game time the record has reached.
+    qint64 recordedNow() const { return m_recordedNow; }
+
+private:
+    struct Move
+    {
+        qint64 at = 0;
+        quint64 ticksFired = 0;
+        QString form;
+        QString line;
+    };
+
+    void writeRaw(const QString &line);
+    // The answers waiting, then the move waiting, then the wait up to now.
+    void settleUpTo(qint64 now);
+    void writeWaitTo(qint64 now);
+    void flushWhenDue(qint64 now);
+
+    QIODevice &m_out;
+    QStringList m_answers;
+    std::optional<Move> m_move;
+    qint64 m_recordedNow = 0;
+    qint64 m_flushedAt = 0;
+};
