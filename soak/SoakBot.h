@@ -80,6 +80,9 @@ public:
     // Plays the given number of steps; returns false at the first violation, after reporting it.
     bool run();
     const Figures &figures() const { return m_figures; }
+    // The whole script of the game being played, from its start; it plays again in the folder
+    // the bot is left in.
+    QString script() const { return replayText(-1); }
 
     // The screens in charge, as defined above: exactly one while the game runs.
     static QList<QWidget *> screensInCharge(const Game &game);

@@ -318,7 +318,7 @@ void ScriptDriver::wait(const QString &ms, Clock clock)
         scheduler.catchUpTo(std::min(scheduler.now() + duration, Scheduler::EndOfTime));
 }
 
-QWidget *ScriptDriver::findButton(const QString &target)
+QWidget *ScriptDriver::findButton(const QString &target, bool mustBeUsable)
 {
     QWidget *form = nullptr;
     QObject *control = findControl(target, &form);
@@ -329,6 +329,8 @@ QWidget *ScriptDriver::findButton(const QString &target)
         fail(QStringLiteral("%1 is not a button").arg(target));
         return nullptr;
     }
+    if (!mustBeUsable)
+        return button;
     if (!button->isHidden())
         ScriptTargets::selectTabPageOf(button);
     return checkUsable(form, button, target) ? button : nullptr;
@@ -336,7 +338,7 @@ QWidget *ScriptDriver::findButton(const QString &target)
 
 void ScriptDriver::press(const QString &target)
 {
-    QWidget *button = findButton(target);
+    QWidget *button = findButton(target, true);
     if (!button)
         return;
     const QPointF centre = QRectF(button->rect()).center();
@@ -347,7 +349,9 @@ void ScriptDriver::press(const QString &target)
 
 void ScriptDriver::release(const QString &target, bool away)
 {
-    QWidget *button = findButton(target);
+    // The mouse button comes up on the button it went down on, even if that has since been
+    // hidden by its own press; one that is not down takes no notice.
+    QWidget *button = findButton(target, false);
     if (!button)
         return;
     // Away from the button, the mouse first leaves it with the button held, as a player's does.

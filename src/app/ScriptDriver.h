@@ -70,7 +70,8 @@ private:
     void setting(const QString &name, const QString &value);
 
     QWidget *findForm(const QString &name);
-    QWidget *findButton(const QString &target);
+    // The button named by target; when it must be usable, its tab page is picked first.
+    QWidget *findButton(const QString &target, bool mustBeUsable);
     QObject *findControl(const QString &target, QWidget **form);
     bool checkUsable(QWidget *form, QObject *control, const QString &target);
     void fail(const QString &message);

@@ -23,10 +23,10 @@
 #include <functional>
 
 namespace {
-// The settings dialog changes the options, and the options are what the record keeps: its
-// own buttons and lists would open and work a dialog the replay never needs.
+// The settings dialog's choices are recorded as the options they set; of its controls only the
+// one that closes it is an input of its own, so the replay opens and closes it where the player did.
 const QString SettingsForm = QStringLiteral("frmSettings");
-const QString SettingsItem = QStringLiteral("mnuSettings");
+const QString SettingsClose = QStringLiteral("cmdClose");
 const QString LoadForm = QStringLiteral("loadFile");
 const QString SaveForm = QStringLiteral("saveFile");
 
@@ -66,6 +66,7 @@ SessionRecorder::~SessionRecorder()
 void SessionRecorder::finish()
 {
     // An input cut short by the end of the program is written as far as it went.
+    writeTickLines();
     m_writer.writeInputs(m_game.scheduler().now(), m_lines);
     m_lines.clear();
     m_letGo.clear();
@@ -83,6 +84,7 @@ void SessionRecorder::endInput()
     if (m_depth == 0 || --m_depth > 0)
         return;
     m_inputEvent = nullptr;
+    writeTickLines();
     // A button the mouse let go of away from it was not clicked: a held one is let go away from
     // it in the replay too, any other was never clicked at all.
     QList<qsizetype> unclicked;
@@ -114,10 +116,14 @@ void SessionRecorder::boxAnswered(const QString &answerLine)
 
 void SessionRecorder::clockCaughtUp(qint64 from, qint64 target, bool skipped)
 {
-    if (skipped)
+    // Lines of a tick inside a catch-up that skipped cannot split it: they follow it.
+    if (skipped) {
         m_writer.writeCatchUp(from, target);
-    else
-        m_writer.advanceTo(target);
+        writeTickLines();
+        return;
+    }
+    writeTickLines();
+    m_writer.advanceTo(target);
 }
 
 QString SessionRecorder::recordedPath(const QString &path) const
@@ -138,7 +144,23 @@ void SessionRecorder::note(const QString &line)
         m_lines.append(line);
         return;
     }
+    // During a tick (a box it opened took the keyboard, say) the line waits for the tick's
+    // boxes to be answered: their answers must come before the wait that reaches the tick.
+    if (m_game.scheduler().isFiring()) {
+        m_tickLines.append(line);
+        m_tickLinesAt = m_game.scheduler().now();
+        return;
+    }
+    writeTickLines();
     m_writer.writeInputs(m_game.scheduler().now(), {line});
+}
+
+void SessionRecorder::writeTickLines()
+{
+    if (m_tickLines.isEmpty())
+        return;
+    m_writer.writeInputs(m_tickLinesAt, m_tickLines);
+    m_tickLines.clear();
 }
 
 QString SessionRecorder::target(QWidget *form, const QObject *control)
@@ -148,9 +170,12 @@ QString SessionRecorder::target(QWidget *form, const QObject *control)
 
 void SessionRecorder::attach(QWidget *form)
 {
-    if (form->objectName() == SettingsForm)
-        return;
     form->installEventFilter(this);
+    if (form->objectName() == SettingsForm) {
+        if (auto *close = form->findChild<QAbstractButton *>(SettingsClose))
+            attachButton(form, close);
+        return;
+    }
     if (QWidget *background = ScriptTargets::background(form); background != form)
         background->installEventFilter(this);
 
@@ -159,7 +184,7 @@ void SessionRecorder::attach(QWidget *form)
             attachButton(form, button);
     }
     for (QAction *action : form->findChildren<QAction *>()) {
-        if (action->objectName().isEmpty() || action->objectName() == SettingsItem || action->menu())
+        if (action->objectName().isEmpty() || action->menu())
             continue;
         connect(action, &QAction::triggered, this, [this, form, action] {
             if (takesInput())
@@ -188,9 +213,9 @@ void SessionRecorder::attach(QWidget *form)
             attachList(form, list);
     }
     for (KeyBindings *keys : form->findChildren<KeyBindings *>()) {
+        // A key counts only from the keyboard (or when a box takes the keyboard away), never by
+        // itself: whenever it counts, it is the player's.
         connect(keys, &KeyBindings::counted, this, [this, form](int key, KeyBindings::Stroke stroke) {
-            if (m_game.scheduler().isFiring())
-                return;
             const QString command = stroke == KeyBindings::Stroke::Down ? QStringLiteral("keydown")
                                     : stroke == KeyBindings::Stroke::Up ? QStringLiteral("keyup")
                                                                         : QStringLiteral("keyrepeat");

@@ -71,6 +71,7 @@ private:
     void attachList(QWidget *form, QListWidget *list);
     // An input's line; outside any input (a key let go by a timer, say) it is written at once.
     void note(const QString &line);
+    void writeTickLines();
     void noteOptions();
     // The save file chosen in the load dialog, carried into the record with its history.
     void noteChosenSave(QWidget *form, const QString &name);
@@ -85,6 +86,9 @@ private:
     int m_depth = 0;
     const QEvent *m_inputEvent = nullptr;
     QStringList m_lines;
+    // Lines noted during a tick, and the tick's time.
+    QStringList m_tickLines;
+    qint64 m_tickLinesAt = 0;
     // Buttons let go of in this input, with the line that notes it, until their click confirms it.
     QHash<QAbstractButton *, qsizetype> m_letGo;
     QHash<QAbstractButton *, bool> m_actsWhileHeld;

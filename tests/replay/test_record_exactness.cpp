@@ -1,0 +1,320 @@
+// A record must play back to exactly the session it was made from: the same screens, boxes,
+// sounds and bouts at the same game times, and the same state at the end. Each case makes a
+// session, records it, plays the record headless and compares.
+#include "ReplayRun.h"
+
+#include "SoakBot.h"
+#include "app/Game.h"
+#include "app/GameApplication.h"
+#include "app/GamePorts.h"
+#include "app/ScriptDriver.h"
+#include "data/GameStateJson.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/Transcript.h"
+#include "replay/RecordingPrompter.h"
+#include "replay/SessionRecorder.h"
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+QString textOf(const QBuffer &buffer)
+{
+    return QString::fromUtf8(buffer.data());
+}
+
+// A game played in its real widgets by real input events, as the window system delivers
+// them, on a clock the test moves in uneven steps as the wall clock would.
+class PlayerSession
+{
+public:
+    explicit PlayerSession(GameApplication &app) : m_app(app), m_stream(&m_output), m_transcript(m_stream)
+    {
+        Game::Ports ports = scriptedPorts(&m_transcript, &m_prompter);
+        auto recording = std::make_unique<RecordingPrompter>(std::move(ports.prompter));
+        RecordingPrompter &prompter = *recording;
+        ports.prompter = std::move(recording);
+        m_game = std::make_unique<Game>(std::move(ports));
+        m_transcript.setClock(&m_game->scheduler());
+        m_game->setTranscript(&m_transcript);
+        m_record.open(QIODevice::WriteOnly);
+        m_recorder = std::make_unique<SessionRecorder>(*m_game, m_record, SessionRecorder::Source::Player,
+                                                       QDateTime::currentDateTime());
+        prompter.setRecorder(m_recorder.get());
+        m_app.setRecorder(m_recorder.get());
+        m_driver = std::make_unique<ScriptDriver>(*m_game, *m_prompter, m_transcript);
+        m_game->openTitle();
+    }
+
+    ~PlayerSession() { m_app.setRecorder(nullptr); }
+    PlayerSession(const PlayerSession &) = delete;
+    PlayerSession &operator=(const PlayerSession &) = delete;
+
+    Game &game() { return *m_game; }
+    ScriptedPrompter &prompter() { return *m_prompter; }
+
+    QAbstractButton *button(const QString &form, const QString &name) const
+    {
+        QWidget *screen = m_game->form(form);
+        return screen ? screen->findChild<QAbstractButton *>(name) : nullptr;
+    }
+
+    // Lets game time pass as the wall clock wakes the game: steps of uneven length, and now and
+    // then a stall of the machine that makes late timers skip ahead.
+    void passTime(qint64 ms)
+    {
+        Scheduler &clock = m_game->scheduler();
+        const qint64 until = clock.now() + ms;
+        while (clock.now() < until) {
+            const qint64 step = m_steps.bounded(100) == 0 ? 350 + m_steps.bounded(400) : 1 + m_steps.bounded(60);
+            const qint64 from = clock.now();
+            const bool skipped = clock.catchUpTo(std::min(until, from + step));
+            m_recorder->clockCaughtUp(from, clock.now(), skipped);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+    // The record as it stands and what the game did, its state at the end included.
+    QString finish()
+    {
+        m_driver->runCommand(0, QStringLiteral("state"));
+        m_app.setRecorder(nullptr);
+        m_recorder.reset();
+        m_stream.flush();
+        return textOf(m_record);
+    }
+    QString transcript() const { return m_output; }
+
+private:
+    GameApplication &m_app;
+    QString m_output;
+    QTextStream m_stream;
+    Transcript m_transcript;
+    ScriptedPrompter *m_prompter = nullptr;
+    std::unique_ptr<Game> m_game;
+    QBuffer m_record;
+    std::unique_ptr<SessionRecorder> m_recorder;
+    std::unique_ptr<ScriptDriver> m_driver;
+    QRandomGenerator m_steps{20261210};
+};
+
+// Where two runs part: the first line that differs, with the lines before it.
+QString firstDifference(const QStringList &replayed, const QStringList &original)
+{
+    qsizetype at = 0;
+    while (at < replayed.size() && at < original.size() && replayed[at] == original[at])
+        ++at;
+    if (at == replayed.size() && at == original.size())
+        return {};
+    const QStringList before = original.mid(std::max<qsizetype>(0, at - 5), std::min<qsizetype>(at, 5));
+    return QStringLiteral("line %1\n  before: %2\n  replay:   %3\n  original: %4")
+        .arg(at)
+        .arg(before.join(QStringLiteral("\n          ")), replayed.value(at, QStringLiteral("(end)")),
+             original.value(at, QStringLiteral("(end)")));
+}
+
+// A transcript's lines without the ones a record does not carry (see ReplayRun::events).
+QStringList eventsOf(const QString &transcript)
+{
+    ReplayRun run;
+    run.transcript = transcript;
+    return run.events();
+}
+} // namespace
+
+class RecordExactnessTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Every scenario, recorded as the driver delivers its inputs, plays back to the same game.
+    void scenarioAndItsRecordEndAlike_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir scenarios(QStringLiteral(RINGGLORY_SCENARIOS_DIR));
+        for (const QString &name : scenarios.entryList({QStringLiteral("*.script")}))
+            QTest::newRow(qPrintable(name)) << scenarios.filePath(name);
+    }
+
+    void scenarioAndItsRecordEndAlike()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString script = QString::fromUtf8(file.readAll());
+        // Scenarios name their folders from where they are kept.
+        QDir::setCurrent(QStringLiteral(RINGGLORY_SCENARIOS_DIR));
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        const ReplayRun original = ReplayRun::of(script, &record);
+        const ReplayRun replay = ReplayRun::of(textOf(record));
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors()));
+        const QString difference = firstDifference(replay.events(), original.events());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(replay.finalState(), original.finalState());
+    }
+
+    // The monkey's sessions: bouts, knockdowns, training, saves and loads, boxes of every kind,
+    // in orders no scenario thought of.
+    void monkeySessionsReplayExactly_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed : {3, 11, 29, 47, 83, 101})
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void monkeySessionsReplayExactly()
+    {
+        QFETCH(quint64, seed);
+        QString log;
+        QTextStream logStream(&log);
+        SoakBot::Options options;
+        options.seed = seed;
+        options.steps = 2500;
+        SoakBot bot(options, logStream);
+        QVERIFY2(bot.run(), qPrintable(log));
+        // The bot leaves the working folder in its game's own, where the script's saves belong.
+        const QString script = bot.script();
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        const ReplayRun original = ReplayRun::of(script, &record);
+        QVERIFY2(!original.hadErrors, qPrintable(original.errors()));
+        const ReplayRun replay = ReplayRun::of(textOf(record));
+        if (qEnvironmentVariableIsSet("RINGGLORY_KEEP_RECORD")) {
+            QFile keep(qEnvironmentVariable("RINGGLORY_KEEP_RECORD"));
+            if (keep.open(QIODevice::WriteOnly))
+                keep.write(record.data() + "\n#---- script\n" + script.toUtf8());
+        }
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors()));
+        const QString difference = firstDifference(replay.events(), original.events());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(replay.finalState(), original.finalState());
+    }
+
+    // A player's session: real mouse and key events on the real widgets, a clock that wakes
+    // unevenly and stalls, a bout with punches, guard, held keys and a held 立て！ button.
+    void playerSessionReplaysExactly()
+    {
+        auto &app = *static_cast<GameApplication *>(QCoreApplication::instance());
+        QString record;
+        QString transcript;
+        {
+            PlayerSession session(app);
+            session.prompter().queueInput(QStringLiteral("山田"));
+            session.prompter().queueInput(QStringLiteral("東京"));
+            session.passTime(700);
+            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            for (int day = 0; day < 10; ++day) {
+                session.passTime(150 + 37 * day);
+                QTest::mouseClick(session.button(QStringLiteral("MainCommand"), QStringLiteral("cmdCommand(3)")),
+                                  Qt::LeftButton);
+            }
+            session.passTime(400);
+            QTest::mouseClick(session.button(QStringLiteral("Setsumei"), QStringLiteral("Command1")), Qt::LeftButton);
+            QWidget *spar = session.game().form(QStringLiteral("Spar"));
+            QVERIFY(spar && spar->isVisible());
+            QRandomGenerator choices(7);
+            for (int step = 0; step < 600 && spar->isVisible(); ++step) {
+                switch (choices.bounded(8)) {
+                case 0:
+                case 1:
+                    QTest::mouseMove(spar, QPoint(int(choices.bounded(spar->width())),
+                                                  int(choices.bounded(spar->height()))));
+                    break;
+                case 2:
+                    QTest::keyPress(spar, Qt::Key_Space);
+                    session.passTime(choices.bounded(900));
+                    QTest::keyRelease(spar, Qt::Key_Space);
+                    break;
+                case 3:
+                    QTest::keyClick(spar, choices.bounded(2) ? Qt::Key_F : Qt::Key_J);
+                    break;
+                case 4: {
+                    const QString punch = choices.bounded(2) ? QStringLiteral("LeftPunch(1)") : QStringLiteral("RightPunch(3)");
+                    QAbstractButton *button = session.button(QStringLiteral("Spar"), punch);
+                    if (button->isVisible() && button->isEnabled())
+                        QTest::mouseClick(button, Qt::LeftButton);
+                    break;
+                }
+                case 5: {
+                    QAbstractButton *wakeUp = session.button(QStringLiteral("Spar"), QStringLiteral("WakeUp"));
+                    if (wakeUp->isVisible() && wakeUp->isEnabled()) {
+                        QTest::mousePress(wakeUp, Qt::LeftButton);
+                        session.passTime(choices.bounded(1500));
+                        if (wakeUp->isVisible())
+                            QTest::mouseRelease(wakeUp, Qt::LeftButton);
+                    }
+                    break;
+                }
+                default:
+                    break;
+                }
+                session.passTime(choices.bounded(700));
+            }
+            record = session.finish();
+            transcript = session.transcript();
+        }
+        QVERIFY2(!transcript.contains(QStringLiteral("\terror\t")), qPrintable(transcript.right(2000)));
+        QVERIFY(record.contains(QStringLiteral("\nmove Spar ")));
+        QVERIFY(record.contains(QStringLiteral("\nkeydown Spar Space")));
+        QVERIFY(record.contains(QStringLiteral("\ncatchup ")));
+        const ReplayRun replay = ReplayRun::of(record);
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors()));
+        const QString difference = firstDifference(replay.events(), eventsOf(transcript));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(replay.finalState(), ReplayRun{transcript}.finalState());
+    }
+
+    // A record cut off by a crash plays up to its last line, and no further, without a fault.
+    void recordCutAnywherePlaysToItsEnd()
+    {
+        SoakBot::Options options;
+        options.seed = 5;
+        options.steps = 400;
+        QString log;
+        QTextStream logStream(&log);
+        SoakBot bot(options, logStream);
+        QVERIFY2(bot.run(), qPrintable(log));
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        ReplayRun::of(bot.script(), &record);
+        const QStringList lines = textOf(record).split(QLatin1Char('\n'));
+        QRandomGenerator cuts(12);
+        for (int i = 0; i < 12; ++i) {
+            const qsizetype kept = cuts.bounded(qsizetype(lines.size()));
+            const ReplayRun cut = ReplayRun::of(lines.first(kept).join(QLatin1Char('\n')));
+            QVERIFY2(!cut.hadErrors, qPrintable(QStringLiteral("cut after %1 lines:\n%2").arg(kept).arg(cut.errors())));
+        }
+    }
+
+    // A record from another version plays with a warning naming both versions, and otherwise alike.
+    void anotherVersionsRecordWarns()
+    {
+        QDir::setCurrent(QStringLiteral(RINGGLORY_SCENARIOS_DIR));
+        QFile file(QStringLiteral(RINGGLORY_SCENARIOS_DIR "/rest_to_fight_day.script"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        const ReplayRun original = ReplayRun::of(QString::fromUtf8(file.readAll()), &record);
+        QString older = textOf(record);
+        older.replace(QStringLiteral("# ringglory version " RINGGLORY_VERSION), QStringLiteral("# ringglory version 0.9.1"));
+        const ReplayRun replay = ReplayRun::of(older);
+        QVERIFY(replay.transcript.contains(QStringLiteral("\twarning\trecorded by ringglory 0.9.1, played by ringglory " RINGGLORY_VERSION)));
+        QVERIFY(!replay.hadErrors);
+        QCOMPARE(replay.finalState(), original.finalState());
+        QVERIFY(!ReplayRun::of(textOf(record)).transcript.contains(QStringLiteral("\twarning\t")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    GameApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RecordExactnessTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_record_exactness.moc"
