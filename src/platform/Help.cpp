@@ -2,6 +2,8 @@
 
 #include "platform/GameFiles.h"
 
+#include <QDir>
+
 QString Help::pageName(Topic topic)
 {
     return topic == Topic::KeywordIndex ? QStringLiteral("keywords.html") : QStringLiteral("index.html");
@@ -15,4 +17,10 @@ QString Help::findPage(const QString &page)
 QString Help::missingPageMessage(const QString &page)
 {
     return QStringLiteral("ヘルプファイル「help/%1」が見つかりません。").arg(page);
+}
+
+QString Help::folderMessage(const QString &path)
+{
+    return QStringLiteral("フォルダ「%1」を開けませんでした。\r\nファイルマネージャーなどで、この場所を開いて下さい。")
+        .arg(QDir::toNativeSeparators(path));
 }
