@@ -21,6 +21,7 @@ QString Help::missingPageMessage(const QString &page)
 
 QString Help::folderMessage(const QString &path)
 {
-    return QStringLiteral("フォルダ「%1」を開けませんでした。\r\nファイルマネージャーなどで、この場所を開いて下さい。")
+    // The place on a line of its own, so that a long path does not break the sentence around it.
+    return QStringLiteral("次のフォルダを開けませんでした。\r\n%1\r\nファイルマネージャーなどで、この場所を開いて下さい。")
         .arg(QDir::toNativeSeparators(path));
 }

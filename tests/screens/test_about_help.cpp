@@ -205,7 +205,7 @@ private slots:
         QWidget *hub = openScreen(fixture, true);
         trigger(hub, QStringLiteral("mnuHelpReplayFolder"));
         QCOMPARE(fixture.prompter->boxes(),
-                 QStringList{QStringLiteral("RingGlory|フォルダ「%1」を開けませんでした。\r\n"
+                 QStringList{QStringLiteral("RingGlory|次のフォルダを開けませんでした。\r\n%1\r\n"
                                             "ファイルマネージャーなどで、この場所を開いて下さい。")
                                  .arg(QDir::toNativeSeparators(RecordFolder::path()))});
         QVERIFY(hub->isVisible());
