@@ -60,7 +60,7 @@ QString RecordFolder::newRecordPath(const QString &folder, const QDateTime &star
     for (int counter = 1;; ++counter) {
         const QString name =
             counter == 1 ? stamp + Extension : stamp + QLatin1Char('-') + QString::number(counter) + Extension;
-        const QString candidate = dir.filePath(name);
+        QString candidate = dir.filePath(name);
         // Made exclusively, so that two sessions starting together cannot both take the name
         // they each found free.
         QFile file(candidate);
