@@ -5,7 +5,8 @@
 
 class QWidget;
 
-// The game's own manual, opened at its contents or at its keyword index.
+// The game's own manual, opened at its contents or at its keyword index, and the game's
+// folders, opened in the desktop's file manager.
 class Help
 {
 public:
@@ -19,6 +20,10 @@ public:
     // Returns an empty text when it opened, else what went wrong, in words for the player; it
     // never throws and never ends the program.
     virtual QString open(Topic topic, const QWidget *opener) = 0;
+    // Opens the folder at PATH, made first if it is not there, for the player to look into.
+    // Returns an empty text when it opened, else what went wrong, with the folder's place so
+    // the player can find it without help; it never throws and never ends the program.
+    virtual QString openFolder(const QString &path, const QWidget *opener) = 0;
 
     // The file name of the manual's page for the topic.
     static QString pageName(Topic topic);
@@ -27,4 +32,6 @@ public:
     static QString findPage(const QString &page);
     // What the player is told when a page of the manual cannot be read.
     static QString missingPageMessage(const QString &page);
+    // What the player is told when the folder at PATH cannot be opened.
+    static QString folderMessage(const QString &path);
 };

@@ -102,6 +102,7 @@ void frmMain::buildMenus()
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->addAction(QStringLiteral("目次(&C)"))->setObjectName(QStringLiteral("mnuHelpContents"));
     help->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&S)..."))->setObjectName(QStringLiteral("mnuHelpSearchForHelpOn"));
+    help->addAction(QStringLiteral("プレイ記録のフォルダを開く(&R)"))->setObjectName(QStringLiteral("mnuHelpReplayFolder"));
     help->addSeparator();
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))->setObjectName(QStringLiteral("mnuHelpAbout"));
     connectHelpMenu(m_game, *this);

@@ -3,6 +3,7 @@
 #include "platform/QtHelp.h"
 #include "platform/RecordingHelp.h"
 #include "platform/RecordingSysInfo.h"
+#include "replay/core/RecordFolder.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
 #include "title/frmAbout.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,6 +166,90 @@ private slots:
                               QStringLiteral("RingGlory|ヘルプファイル「help/keywords.html」が見つかりません。")}));
         QVERIFY(title.isVisible());
         QVERIFY(!game.hasEnded());
+    }
+
+    // The item sits with the manual's entries, above the line that sets the About box apart.
+    void helpMenuOpensTheRecordFolder_data()
+    {
+        QTest::addColumn<bool>("hub");
+        QTest::newRow("title") << false;
+        QTest::newRow("hub") << true;
+    }
+    void helpMenuOpensTheRecordFolder()
+    {
+        QFETCH(bool, hub);
+        GameFixture fixture;
+        QWidget *screen = openScreen(fixture, hub);
+        QStringList items;
+        for (QAction *action : screen->findChild<QMenu *>(QStringLiteral("mnuHelp"))->actions())
+            items.append(action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QCOMPARE(items, (QStringList{QStringLiteral("mnuHelpContents"), QStringLiteral("mnuHelpSearchForHelpOn"),
+                                     QStringLiteral("mnuHelpReplayFolder"), QStringLiteral("-"),
+                                     QStringLiteral("mnuHelpAbout")}));
+        QCOMPARE(screen->findChild<QAction *>(QStringLiteral("mnuHelpReplayFolder"))->text(),
+                 QStringLiteral("プレイ記録のフォルダを開く(&R)"));
+
+        trigger(screen, QStringLiteral("mnuHelpReplayFolder"));
+        auto *help = dynamic_cast<RecordingHelp *>(&fixture.game->help());
+        QCOMPARE(help->openedFolders(), QStringList{RecordFolder::path()});
+        QVERIFY(help->opened().isEmpty());
+        QVERIFY(fixture.prompter->boxes().isEmpty());
+    }
+
+    // Where the desktop cannot show the folder, the player is told where it is, and plays on.
+    void recordFolderThatCannotBeOpenedIsExplainedWithItsPlace()
+    {
+        GameFixture fixture;
+        auto *help = dynamic_cast<RecordingHelp *>(&fixture.game->help());
+        help->setFoldersOpen(false);
+        QWidget *hub = openScreen(fixture, true);
+        trigger(hub, QStringLiteral("mnuHelpReplayFolder"));
+        QCOMPARE(fixture.prompter->boxes(),
+                 QStringList{QStringLiteral("RingGlory|次のフォルダを開けませんでした。\r\n%1\r\n"
+                                            "ファイルマネージャーなどで、この場所を開いて下さい。")
+                                 .arg(QDir::toNativeSeparators(RecordFolder::path()))});
+        QVERIFY(hub->isVisible());
+        QVERIFY(!fixture.game->hasEnded());
+    }
+
+    // The folder is made when it is not there yet, then handed to the desktop as a local URL; a
+    // folder that cannot be made is never handed over, and any failure names the folder.
+    void folderIsMadeAndHandedToTheDesktop_data()
+    {
+        QTest::addColumn<QString>("folder"); // below the temporary home
+        QTest::addColumn<bool>("desktopOpens");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("handedOver");
+        QTest::newRow("missing, made") << QStringLiteral("data/RingGlory/replays") << true << true << true;
+        QTest::newRow("already there") << QStringLiteral("there") << true << true << true;
+        QTest::newRow("desktop refuses") << QStringLiteral("replays") << false << false << true;
+        QTest::newRow("cannot be made") << QStringLiteral("file/replays") << true << false << false;
+    }
+    void folderIsMadeAndHandedToTheDesktop()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, desktopOpens);
+        QFETCH(bool, opened);
+        QFETCH(bool, handedOver);
+        QTemporaryDir home;
+        const QDir dir(home.path());
+        QVERIFY(dir.mkdir(QStringLiteral("there")));
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString path = dir.filePath(folder);
+        QList<QUrl> urls;
+        QtHelp help(&Help::findPage, [&urls, desktopOpens](const QUrl &url) {
+            urls.append(url);
+            return desktopOpens;
+        });
+        const QString failure = help.openFolder(path, nullptr);
+        QCOMPARE(failure, opened ? QString() : Help::folderMessage(path));
+        if (!opened)
+            QVERIFY(failure.contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(urls, handedOver ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>());
+        QCOMPARE(QFileInfo(path).isDir(), handedOver);
+        QVERIFY(!help.window());
     }
 
     void helpWindowShowsTheManualAndMovesBetweenItsPages()
