@@ -26,10 +26,18 @@ bool isInput(const QEvent *event)
 
 bool GameApplication::notify(QObject *receiver, QEvent *event)
 {
-    if (!m_recorder || !isInput(event))
+    if (!isInput(event))
         return QApplication::notify(receiver, event);
-    m_recorder->beginInput(event);
+    // An input comes at the moment it comes: the ticks due before it fire first, and a timer it
+    // starts counts from now, not from the last tick, however long the game has waited.
+    if (m_inputDepth == 0 && m_beforeInput)
+        m_beforeInput();
+    ++m_inputDepth;
+    if (m_recorder)
+        m_recorder->beginInput(event);
     const bool handled = QApplication::notify(receiver, event);
-    m_recorder->endInput();
+    if (m_recorder)
+        m_recorder->endInput();
+    --m_inputDepth;
     return handled;
 }

@@ -10,6 +10,7 @@
 #include "platform/WallClockDriver.h"
 #include "replay/RecordingPrompter.h"
 #include "replay/SessionRecorder.h"
+#include "replay/core/RecordFolder.h"
 #include "title/frmMain.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int play(GameApplication &app, QFile *record)
     auto &terminator = static_cast<ProcessTerminator &>(*ports.terminator);
     Game game(std::move(ports));
     WallClockDriver driver(game.scheduler());
+    app.setBeforeInput([&driver] { driver.catchUp(); });
     std::unique_ptr<SessionRecorder> recorder;
     if (record) {
         recorder = std::make_unique<SessionRecorder>(game, *record, SessionRecorder::Source::Player,
@@ -52,6 +54,7 @@ int play(GameApplication &app, QFile *record)
     game.openTitle();
     const int status = QApplication::exec();
     app.setRecorder(nullptr);
+    app.setBeforeInput({});
     return status;
 }
 
@@ -64,6 +67,21 @@ std::unique_ptr<QFile> openRecord(const QString &path)
         QTextStream(stderr) << "ringglory: cannot record to " << path << ": " << record->errorString() << '\n';
         return nullptr;
     }
+    return record;
+}
+
+// A new record in the game's replays folder, the oldest beyond the newest ones kept removed.
+// A session that cannot be recorded there is played all the same.
+std::unique_ptr<QFile> openSessionRecord()
+{
+    const QString folder = RecordFolder::path();
+    const QString path = folder.isEmpty() ? QString() : RecordFolder::newRecordPath(folder, QDateTime::currentDateTime());
+    if (path.isEmpty()) {
+        QTextStream(stderr) << "ringglory: this session is not recorded: no replays folder can be made\n";
+        return nullptr;
+    }
+    std::unique_ptr<QFile> record = openRecord(path);
+    RecordFolder::prune(folder);
     return record;
 }
 } // namespace
@@ -119,5 +137,7 @@ int main(int argc, char **argv)
 
     if (scripted)
         return runScript(script, record.get());
+    if (!record)
+        record = openSessionRecord();
     return play(app, record.get());
 }

@@ -17,6 +17,9 @@ public:
     explicit WallClockDriver(Scheduler &scheduler, QObject *parent = nullptr);
     ~WallClockDriver() override;
 
+    // Fires what is due up to the wall clock's moment now, as if the alarm had just rung.
+    void catchUp() { wake(); }
+
     // Told after each catch-up of the game clock: where it stood, where it caught up to, and
     // whether a timer skipped ahead because the machine had stalled.
     using CatchUpListener = std::function<void(qint64 from, qint64 target, bool skipped)>;

@@ -56,6 +56,8 @@ SessionRecorder::SessionRecorder(Game &game, QIODevice &out, Source source, cons
         attach(form);
     connect(&game, &Game::formRegistered, this, &SessionRecorder::attach);
     connect(&game, &Game::optionsChanged, this, &SessionRecorder::noteOptions);
+    connect(&m_flushTimer, &QTimer::timeout, this, [this] { m_writer.flush(); });
+    m_flushTimer.start(RecordWriter::FlushEveryMs);
 }
 
 SessionRecorder::~SessionRecorder()

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 class Game;
 class QAbstractButton;
@@ -94,4 +95,7 @@ private:
     QHash<QAbstractButton *, bool> m_actsWhileHeld;
     // The lines that last carried a chosen save into the record.
     QStringList m_chosenSave;
+    // Pushes the record to its file every second of wall time, for a game that waits on the
+    // player with no timer running, when no game time passes at all.
+    QTimer m_flushTimer;
 };
