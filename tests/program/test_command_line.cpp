@@ -22,7 +22,7 @@ private slots:
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version << QString();
         QTest::newRow("-v") << QStringList{"-v"} << 0 << version << QString();
         QTest::newRow("an unknown long option")
-            << QStringList{"--record"} << 2 << QString() << QStringLiteral("Unknown option 'record'.");
+            << QStringList{"--recording"} << 2 << QString() << QStringLiteral("Unknown option 'recording'.");
         QTest::newRow("an unknown short option")
             << QStringList{"-x"} << 2 << QString() << QStringLiteral("Unknown option 'x'.");
         QTest::newRow("an unknown option beside help")
@@ -36,6 +36,37 @@ private slots:
             << QStringLiteral("Unexpected argument 'b.script'.");
         QTest::newRow("a stray argument beside version")
             << QStringList{"-v", "now"} << 2 << QString() << QStringLiteral("Unexpected argument 'now'.");
+        // The replay's options, refused before any window opens when they cannot go together or
+        // hold no sensible value.
+        QTest::newRow("--record without a path")
+            << QStringList{"--record"} << 2 << QString() << QStringLiteral("Missing value after '--record'.");
+        QTest::newRow("--replay beside --script")
+            << QStringList{"--replay", "a.txt", "--script", "b.txt"} << 2 << QString()
+            << QStringLiteral("--script and --replay cannot go together.");
+        QTest::newRow("--record beside --replay")
+            << QStringList{"--replay", "a.txt", "--record", "b.txt"} << 2 << QString()
+            << QStringLiteral("--record cannot go with --replay.");
+        QTest::newRow("--speed without --replay")
+            << QStringList{"--speed", "2"} << 2 << QString() << QStringLiteral("--speed and --from-bout go with --replay.");
+        QTest::newRow("--from-bout with a script")
+            << QStringList{"--script", "a.txt", "--from-bout", "2"} << 2 << QString()
+            << QStringLiteral("--speed and --from-bout go with --replay.");
+        QTest::newRow("a speed of 0") << QStringList{"--replay", "a.txt", "--speed", "0"} << 2 << QString()
+                                      << QStringLiteral("--speed needs a number above 0 and at most 1000, not '0'.");
+        QTest::newRow("a speed that is no number")
+            << QStringList{"--replay", "a.txt", "--speed", "fast"} << 2 << QString()
+            << QStringLiteral("--speed needs a number above 0 and at most 1000, not 'fast'.");
+        QTest::newRow("a speed past the fastest")
+            << QStringList{"--replay", "a.txt", "--speed", "1e9"} << 2 << QString()
+            << QStringLiteral("--speed needs a number above 0 and at most 1000, not '1e9'.");
+        QTest::newRow("bout 0") << QStringList{"--replay", "a.txt", "--from-bout", "0"} << 2 << QString()
+                                << QStringLiteral("--from-bout needs a bout number from 1, not '0'.");
+        QTest::newRow("a bout that is no number")
+            << QStringList{"--replay", "a.txt", "--from-bout", "2.5"} << 2 << QString()
+            << QStringLiteral("--from-bout needs a bout number from 1, not '2.5'.");
+        QTest::newRow("a record that cannot be written")
+            << QStringList{"--record", "/nonexistent-folder/r.txt", "--script", RINGGLORY_SCENARIOS_DIR "/new_career.script"}
+            << 2 << QString() << QStringLiteral("cannot record to /nonexistent-folder/r.txt");
     }
 
     void optionsAnswerWithoutADisplay()
@@ -61,7 +92,8 @@ private slots:
     void helpListsTheOptions()
     {
         const ProgramRun run = ProgramRun::start({QStringLiteral("--help")}, ProgramRun::withoutDisplay());
-        for (const char *option : {"-h, --help", "-v, --version", "--script <FILE>"})
+        for (const char *option : {"-h, --help", "-v, --version", "--script <FILE>", "--record <FILE>",
+                                   "--replay <FILE>", "--speed <N>", "--from-bout <K>"})
             QVERIFY2(run.out.contains(QLatin1String(option)), option);
     }
 };

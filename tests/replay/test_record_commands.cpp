@@ -1,0 +1,129 @@
+// The commands a record plays back with, beyond those a script writer types: files carried in
+// the record, the private folder, a mouse button held on a button, a window's close box and the
+// clock catching up after a stall. Each is also a way in for a damaged or hostile record.
+#include "ReplayRun.h"
+
+#include "../support/FileBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString base64(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toBase64());
+}
+} // namespace
+
+class RecordCommandsTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_folder;
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_folder.isValid());
+        QDir(m_folder.path()).removeRecursively();
+        QDir().mkpath(m_folder.path());
+        QDir::setCurrent(m_folder.path());
+    }
+
+    // A carried file lands beside the game as a plain name, and never over a different file of
+    // someone's outside a private folder.
+    void fileWritesOnlyWhereItMay_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("before");  // the file a.sav before, empty for none
+        QTest::addColumn<QByteArray>("after");   // a.sav after
+        QTest::addColumn<bool>("error");
+        const QByteArray career = "career bytes\r\n";
+        QTest::newRow("a new file") << "file a.sav " + base64(career) << QByteArray() << career << false;
+        QTest::newRow("the same file again") << "file a.sav " + base64(career) << career << career << false;
+        QTest::newRow("another's file of that name")
+            << "file a.sav " + base64(career) << QByteArray("mine") << QByteArray("mine") << true;
+        QTest::newRow("into a private folder, over nothing of anyone's")
+            << "privatefolder\nfile a.sav " + base64(career) << QByteArray("mine") << QByteArray("mine") << false;
+        QTest::newRow("a path") << "file ../a.sav " + base64(career) << QByteArray() << QByteArray() << true;
+        QTest::newRow("a hidden name") << "file .a.sav " + base64(career) << QByteArray() << QByteArray() << true;
+        QTest::newRow("not base64") << QStringLiteral("file a.sav ***") << QByteArray() << QByteArray() << true;
+    }
+
+    void fileWritesOnlyWhereItMay()
+    {
+        QFETCH(QString, line);
+        QFETCH(QByteArray, before);
+        if (!before.isEmpty())
+            QVERIFY(put(QStringLiteral("a.sav"), before));
+        const ReplayRun run = ReplayRun::of(line);
+        QTEST(run.hadErrors, "error");
+        QTEST(contents(QDir(m_folder.path()).filePath(QStringLiteral("a.sav"))), "after");
+        // Nothing else is written, hidden or not.
+        QVERIFY(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size() <= 1);
+    }
+
+    // A career saved in a private folder stays there: the working folder is given back and the
+    // folder removed when the run ends.
+    void privateFolderKeepsTheSessionsFiles()
+    {
+        const ReplayRun run = ReplayRun::of(QStringLiteral("privatefolder\ninput 山田\ninput 東京\nclick frmMain.Command1\n"
+                                                           "click MainCommand.cmdSaveAs\ntext saveFile.Text1 kept\n"
+                                                           "click saveFile.Open"));
+        QVERIFY2(!run.hadErrors, qPrintable(run.errors()));
+        const QString saved = run.finalState().section(QStringLiteral("\"varFileName\":\""), 1).section(QLatin1Char('"'), 0, 0);
+        QVERIFY(saved.endsWith(QStringLiteral("/kept.sav")));
+        QVERIFY(!saved.startsWith(m_folder.path()));
+        QVERIFY(!QFileInfo::exists(saved));
+        QCOMPARE(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
+        QVERIFY(QDir(m_folder.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A button pressed and let go over it is clicked; let go away from it, it is not.
+    void releaseAwayIsNoClick_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("clicked");
+        QTest::newRow("over it") << "press frmMain.Command1\nrelease frmMain.Command1" << true;
+        QTest::newRow("away from it") << "press frmMain.Command1\nrelease frmMain.Command1 away" << false;
+        QTest::newRow("never pressed") << "release frmMain.Command1" << false;
+    }
+
+    void releaseAwayIsNoClick()
+    {
+        QFETCH(QString, script);
+        const ReplayRun run = ReplayRun::of(QStringLiteral("input 山田\ninput 東京\n") + script);
+        QVERIFY2(!run.hadErrors, qPrintable(run.errors()));
+        QTEST(run.transcript.contains(QStringLiteral("\tshow\tMainCommand")), "clicked");
+    }
+
+    // The close box of a window does what the window does on it: the load dialog's is a Cancel.
+    void closeBoxIsTheWindowsOwn()
+    {
+        const ReplayRun closed = ReplayRun::of(QStringLiteral("click frmMain.Command2\nclose loadFile"));
+        const ReplayRun cancelled = ReplayRun::of(QStringLiteral("click frmMain.Command2\nclick loadFile.Cancel"));
+        QVERIFY2(!closed.hadErrors, qPrintable(closed.errors()));
+        QCOMPARE(closed.events(), cancelled.events());
+        QVERIFY(ReplayRun::of(QStringLiteral("close NoSuchScreen")).hadErrors);
+    }
+
+    // A catch-up takes the same bounds as a wait.
+    void catchUpTakesAWaitsBounds_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("a second") << "catchup 1000" << false;
+        QTest::newRow("no number") << "catchup soon" << true;
+        QTest::newRow("negative") << "catchup -5" << true;
+        QTest::newRow("past a day") << "catchup 86400001" << true;
+    }
+
+    void catchUpTakesAWaitsBounds()
+    {
+        QFETCH(QString, line);
+        QTEST(ReplayRun::of(line).hadErrors, "error");
+    }
+};
+
+QTEST_MAIN(RecordCommandsTest)
+#include "test_record_commands.moc"
