@@ -26,7 +26,7 @@ QString RecordingPrompter::showInput(const QString &prompt, const QString &capti
 {
     if (m_recorder)
         m_recorder->boxOpening();
-    const QString answer = m_inner->input(prompt, caption, defaultText);
+    QString answer = m_inner->input(prompt, caption, defaultText);
     if (m_recorder)
         m_recorder->boxAnswered(inputLine(answer));
     return answer;
@@ -36,7 +36,7 @@ QString RecordingPrompter::showSaveFileName(const QString &caption, const QStrin
 {
     if (m_recorder)
         m_recorder->boxOpening();
-    const QString answer = m_inner->saveFileName(caption, suggested, filter);
+    QString answer = m_inner->saveFileName(caption, suggested, filter);
     if (m_recorder)
         m_recorder->boxAnswered(answer.isEmpty() ? QStringLiteral("input-cancel")
                                                  : QStringLiteral("input ") + m_recorder->recordedPath(answer));
