@@ -10,6 +10,7 @@
 #include "platform/WallClockDriver.h"
 #include "replay/RecordingPrompter.h"
 #include "replay/SessionRecorder.h"
+#include "replay/WindowedReplay.h"
 #include "title/frmMain.h"
 
 #include <QApplication>
@@ -55,6 +56,19 @@ int play(GameApplication &app, QFile *record)
     return status;
 }
 
+// A record played in the game's windows, then the game in the player's hands; the transcript of
+// the replay goes to standard output as --script writes it.
+int replay(const QByteArray &record, const CommandLine &commandLine)
+{
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    Transcript transcript(out);
+    WindowedReplay replay(QString::fromUtf8(record), transcript, realPorts(), commandLine.speed(),
+                          commandLine.fromBout());
+    replay.start();
+    return QApplication::exec();
+}
+
 // The file a session is recorded to, opened for writing; null, with the reason on standard
 // error, when it cannot be.
 std::unique_ptr<QFile> openRecord(const QString &path)
@@ -89,18 +103,20 @@ int main(int argc, char **argv)
         break;
     }
 
-    // A script is read whole before the game starts, so a file that cannot be one is refused
-    // before any window system is touched.
+    // A script or a record is read whole before the game starts, so a file that cannot be one is
+    // refused before any window system is touched.
     QByteArray script;
     const bool scripted = commandLine.action() == CommandLine::Action::RunScript;
-    if (scripted) {
+    const bool replaying = commandLine.action() == CommandLine::Action::Replay;
+    if (scripted || replaying) {
         QString error;
         if (!ScriptFile::read(commandLine.scriptPath(), &script, &error)) {
             QTextStream(stderr) << "ringglory: " << error << '\n';
             return 2;
         }
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (scripted)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A record asked for by name that cannot be written is refused before the game starts.
     std::unique_ptr<QFile> record;
     if (!commandLine.recordPath().isEmpty()) {
@@ -119,5 +135,7 @@ int main(int argc, char **argv)
 
     if (scripted)
         return runScript(script, record.get());
+    if (replaying)
+        return replay(script, commandLine);
     return play(app, record.get());
 }
