@@ -35,7 +35,7 @@ QString ReplayPrompter::showInput(const QString &prompt, const QString &caption,
 {
     if (m_mode == Mode::Player)
         return m_player->input(prompt, caption, defaultText);
-    const QString answer = ScriptedPrompter::showInput(prompt, caption, defaultText);
+    QString answer = ScriptedPrompter::showInput(prompt, caption, defaultText);
     if (m_mode == Mode::Show && m_present) {
         const std::unique_ptr<QInputDialog> box = QtPrompter::inputBox(prompt, caption, defaultText);
         // A cancelled box shows what it offered; an answered one shows what the player typed.
