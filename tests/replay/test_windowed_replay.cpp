@@ -137,6 +137,18 @@ struct ReplayRun
     std::unique_ptr<WindowedReplay> replay;
 };
 
+// A settings store whose values live outside it, so a test can read them once it is gone.
+class OutsideSettings : public Settings
+{
+public:
+    explicit OutsideSettings(QMap<QString, QVariant> &values) : m_values(values) {}
+    void setValue(const QString &key, const QVariant &value) override { m_values.insert(key, value); }
+    QVariant value(const QString &key) const override { return m_values.value(key); }
+
+private:
+    QMap<QString, QVariant> &m_values;
+};
+
 QtMessageHandler qtHandler = nullptr;
 
 // The offscreen platform says of every box shown that it cannot pass size hints on; nothing else
@@ -395,6 +407,25 @@ private slots:
         overwrite->trigger();
         QVERIFY2(run.lastPlayerBox().startsWith(QStringLiteral("ファイルが選択されていません。")),
                  qPrintable(run.lastPlayerBox()));
+    }
+
+    void theRecordsSettingsNeverReachThePlayersStore()
+    {
+        QMap<QString, QVariant> playersValues{{QStringLiteral("volume"), 80}};
+        Game::Ports player = scriptedPorts(nullptr);
+        player.settings = std::make_unique<OutsideSettings>(playersValues);
+        QString out;
+        QTextStream stream(&out);
+        Transcript transcript(stream);
+        WindowedReplay replay(QStringLiteral("setting mute on\n"), transcript, std::move(player));
+        replay.setBoxHold([](QWidget &, qint64) {});
+        replay.start();
+        // The replay starts from the settings the record starts from, as the script driver does.
+        QCOMPARE(replay.game().options().volume, 100);
+        replay.tick();
+        QVERIFY(!replay.isReplaying());
+        QVERIFY(replay.game().options().mute);
+        QCOMPARE(playersValues, (QMap<QString, QVariant>{{QStringLiteral("volume"), 80}}));
     }
 
     void theWallClockTakesOverAtTheGamesTime()
