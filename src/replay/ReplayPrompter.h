@@ -25,7 +25,6 @@ public:
     ReplayPrompter(std::unique_ptr<Prompter> player, Transcript *transcript);
 
     void setMode(Mode mode) { m_mode = mode; }
-    Mode mode() const { return m_mode; }
     // What shows a box in Show mode.
     void setPresenter(Presenter presenter) { m_present = std::move(presenter); }
 

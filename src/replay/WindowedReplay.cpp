@@ -272,5 +272,4 @@ void WindowedReplay::finish()
         return;
     }
     m_wallClockDriver = std::make_unique<WallClockDriver>(m_game.scheduler(), m_game.scheduler().now());
-    emit handedOver();
 }

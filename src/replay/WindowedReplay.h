@@ -77,10 +77,6 @@ public:
     // How many bouts of the record have started so far.
     int boutsStarted() const { return m_boutsStarted; }
 
-signals:
-    // The replay is over and the player has the game.
-    void handedOver();
-
 private:
     enum class Phase { RunUp, Shown, Player };
     // A wait of the record under way on the wall clock.
