@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -435,6 +436,25 @@ void ScriptDriver::usePrivateFolder()
             dialog->changeDirectory(folder->path());
     }
     m_privateFolder = std::move(folder);
+}
+
+void ScriptDriver::leavePrivateFolder()
+{
+    if (!m_privateFolder)
+        return;
+    QDir::setCurrent(m_folderBefore);
+    for (const QString &name : {QStringLiteral("saveFile"), QStringLiteral("loadFile")}) {
+        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name)))
+            dialog->changeDirectory(m_folderBefore);
+    }
+    // An overwrite save would otherwise go into the folder that is about to vanish, and the
+    // player would be told it was saved. With no file named the game asks for a new save.
+    QString &career = m_game.state().varFileName;
+    const QString folder = QDir(m_privateFolder->path()).canonicalPath();
+    const QString careerFolder = QFileInfo(QFileInfo(career).absolutePath()).canonicalFilePath();
+    if (!career.isEmpty() && (careerFolder == folder || careerFolder.startsWith(folder + QLatin1Char('/'))))
+        career.clear();
+    m_privateFolder.reset();
 }
 
 void ScriptDriver::checkVersion(const QString &comment)

@@ -39,6 +39,10 @@ public:
     bool run(const QString &script);
     // Runs one line of a script as line lineNumber; an error is written to the transcript.
     void runCommand(int lineNumber, QString line);
+    // The player takes the session over: the working folder and the dialogs go back to where
+    // they were before a `privatefolder`, which is removed at once, and a career saved or
+    // loaded there no longer names a file in it. Nothing changes without a private folder.
+    void leavePrivateFolder();
 
 private:
     void runLine(int lineNumber, const QString &line);

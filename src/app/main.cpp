@@ -10,6 +10,7 @@
 #include "platform/WallClockDriver.h"
 #include "replay/RecordingPrompter.h"
 #include "replay/SessionRecorder.h"
+#include "replay/WindowedReplay.h"
 #include "replay/core/RecordFolder.h"
 #include "title/frmMain.h"
 
@@ -54,6 +55,22 @@ int play(GameApplication &app, QFile *record)
     game.openTitle();
     const int status = QApplication::exec();
     app.setRecorder(nullptr);
+    app.setBeforeInput({});
+    return status;
+}
+
+// A record played in the game's windows, then the game in the player's hands; the transcript of
+// the replay goes to standard output as --script writes it.
+int replay(GameApplication &app, const QByteArray &record, const CommandLine &commandLine)
+{
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    Transcript transcript(out);
+    WindowedReplay replay(QString::fromUtf8(record), transcript, realPorts(), commandLine.speed(),
+                          commandLine.fromBout());
+    app.setBeforeInput([&replay] { replay.catchUpClock(); });
+    replay.start();
+    const int status = QApplication::exec();
     app.setBeforeInput({});
     return status;
 }
@@ -107,18 +124,20 @@ int main(int argc, char **argv)
         break;
     }
 
-    // A script is read whole before the game starts, so a file that cannot be one is refused
-    // before any window system is touched.
+    // A script or a record is read whole before the game starts, so a file that cannot be one is
+    // refused before any window system is touched.
     QByteArray script;
     const bool scripted = commandLine.action() == CommandLine::Action::RunScript;
-    if (scripted) {
+    const bool replaying = commandLine.action() == CommandLine::Action::Replay;
+    if (scripted || replaying) {
         QString error;
         if (!ScriptFile::read(commandLine.scriptPath(), &script, &error)) {
             QTextStream(stderr) << "ringglory: " << error << '\n';
             return 2;
         }
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (scripted)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A record asked for by name that cannot be written is refused before the game starts.
     std::unique_ptr<QFile> record;
     if (!commandLine.recordPath().isEmpty()) {
@@ -137,6 +156,8 @@ int main(int argc, char **argv)
 
     if (scripted)
         return runScript(script, record.get());
+    if (replaying)
+        return replay(app, script, commandLine);
     if (!record)
         record = openSessionRecord();
     return play(app, record.get());

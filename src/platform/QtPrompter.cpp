@@ -42,33 +42,49 @@ QMessageBox::Icon toQtIcon(Prompter::Icon icon)
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> QtPrompter::messageBox(const QString &text, Buttons buttons, Icon icon,
+                                                   const QString &caption)
+{
+    auto box = std::make_unique<CentredBox<QMessageBox>>(toQtIcon(icon), caption, text, QMessageBox::NoButton,
+                                                         QApplication::activeWindow());
+    if (buttons == Buttons::YesNo) {
+        QPushButton *yes = box->addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        box->addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box->setDefaultButton(yes);
+    } else {
+        box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    }
+    return box;
+}
+
+std::unique_ptr<QInputDialog> QtPrompter::inputBox(const QString &prompt, const QString &caption,
+                                                   const QString &defaultText)
+{
+    auto dialog = std::make_unique<CentredBox<QInputDialog>>(QApplication::activeWindow());
+    dialog->setWindowTitle(caption);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    dialog->setOkButtonText(QStringLiteral("OK"));
+    dialog->setCancelButtonText(QStringLiteral("キャンセル"));
+    return dialog;
+}
+
 Prompter::Answer QtPrompter::showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption)
 {
-    CentredBox<QMessageBox> box(toQtIcon(icon), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
-    if (buttons == Buttons::YesNo) {
-        QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
-        box.exec();
-        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
-    }
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = messageBox(text, buttons, icon, caption);
+    box->exec();
+    if (buttons == Buttons::YesNo)
+        return box->buttonRole(box->clickedButton()) == QMessageBox::YesRole ? Answer::Yes : Answer::No;
     return Answer::Ok;
 }
 
 QString QtPrompter::showInput(const QString &prompt, const QString &caption, const QString &defaultText)
 {
-    CentredBox<QInputDialog> dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
-    if (dialog.exec() != QDialog::Accepted)
+    const std::unique_ptr<QInputDialog> dialog = inputBox(prompt, caption, defaultText);
+    if (dialog->exec() != QDialog::Accepted)
         return {};
     // Confirmed empty, the answer is an empty text, never the null text of a Cancel.
-    const QString text = dialog.textValue();
+    const QString text = dialog->textValue();
     return text.isNull() ? QStringLiteral("") : text;
 }
 

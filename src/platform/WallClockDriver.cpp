@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-WallClockDriver::WallClockDriver(Scheduler &scheduler, QObject *parent) : QObject(parent), m_scheduler(scheduler)
+WallClockDriver::WallClockDriver(Scheduler &scheduler, qint64 startAt, QObject *parent)
+    : QObject(parent), m_scheduler(scheduler), m_startAt(startAt)
 {
     m_wall.start();
     m_alarm.setSingleShot(true);
@@ -28,7 +29,7 @@ qint64 WallClockDriver::wallMs() const
 
 qint64 WallClockDriver::logicalNow() const
 {
-    return wallMs() - m_pausedTotal;
+    return m_startAt + wallMs() - m_pausedTotal;
 }
 
 void WallClockDriver::wake()

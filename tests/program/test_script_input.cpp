@@ -1,6 +1,7 @@
-// What `ringglory --script` accepts as a script: a regular file of at most 32 MiB. An endless
-// device, a pipe, a folder, a file too large or one that cannot be read is refused at once
-// with a reason on standard error and exit status 2, before it can fill the memory or hang.
+// What `ringglory --script` accepts as a script, and `--replay` as a record: a regular file of
+// at most 32 MiB. An endless device, a pipe, a folder, a file too large or one that cannot be
+// read is refused at once with a reason on standard error and exit status 2, before it can fill
+// the memory or hang.
 #include "app/ScriptFile.h"
 #include "support/ProgramRun.h"
 
@@ -90,6 +91,34 @@ private slots:
             // Refused before the game starts: no transcript at all.
             QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
         }
+    }
+
+    // A record that cannot be one is refused as a script is, before any window is opened.
+    void replayRefusesWhatScriptRefuses_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("an endless device") << QStringLiteral("/dev/zero") << QStringLiteral("is not a regular file");
+        QTest::newRow("a folder") << m_folder.path() << QStringLiteral("is not a regular file");
+        QTest::newRow("a missing file") << m_folder.filePath(QStringLiteral("missing.record"))
+                                        << QStringLiteral("cannot read the script");
+        const QString over = m_folder.filePath(QStringLiteral("over.record"));
+        writeFile(over, commentOfSize(ScriptFile::MaxBytes + 1));
+        QTest::newRow("a byte over the limit") << over << QStringLiteral("is larger than 32 MiB");
+    }
+
+    void replayRefusesWhatScriptRefuses()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, err);
+        const ProgramRun run = ProgramRun::start({QStringLiteral("--replay"), path, QStringLiteral("--speed"),
+                                                  QStringLiteral("4")},
+                                                 ProgramRun::withoutDisplay(), m_folder.path());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith(QStringLiteral("ringglory: ")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
     }
 
     void anUnreadableFileIsRefused()
