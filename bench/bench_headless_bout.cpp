@@ -2,9 +2,9 @@
 // and the player too strong to be knocked down, and prints how fast they run.
 // Usage: bench_headless_bout [BOUTS]   (default 20)
 
+#include "BenchBout.h"
 #include "app/Game.h"
 #include "app/GamePorts.h"
-#include "data/Roster.h"
 #include "hub/MainCommand.h"
 #include "match/Spar.h"
 
@@ -15,32 +15,17 @@
 #include <ctime>
 
 namespace {
-constexpr qint64 TwelveRounds = 12 * 18000 + 11 * 6000;
-
-void prepareBout(GameState &state)
-{
-    subCharaDataLoad(state.Chara);
-    state.Chara(CharaTable::PlayerRow, CharaTable::Strength) = 100000;
-    state.Chara(CharaTable::PlayerRow, CharaTable::MaxStrength) = 100000;
-    state.varNowDate = 1;
-    state.varNextDate = 100;
-    state.varNextEnemy = 15;
-    state.varKaisen = 12;
-    state.varSensekiCount = 0;
-    state.varSparMode = SparModeBout;
-}
-
 // Plays one bout to its end; returns the game time it took.
 qint64 playBout(Game &game, const QList<QAbstractButton *> &punches)
 {
-    prepareBout(game.state());
+    BenchBout::prepare(game.state());
     Spar &spar = game.spar();
     game.hub().hide();
     spar.subOriginal();
     spar.show();
     const qint64 start = game.scheduler().now();
     int next = 0;
-    while (spar.isVisible() && game.scheduler().now() - start < TwelveRounds + 1000) {
+    while (spar.isVisible() && game.scheduler().now() - start < BenchBout::TwelveRounds + 1000) {
         QAbstractButton *punch = punches[next++ % punches.size()];
         if (punch->isVisible() && punch->isEnabled())
             punch->click();

@@ -4,9 +4,9 @@
 // every input recorded to a file. Prints CPU ms per bout both ways and the record's size.
 // Usage: bench_record_cost [BOUTS]   (default 10)
 
+#include "BenchBout.h"
 #include "app/Game.h"
 #include "app/GamePorts.h"
-#include "data/Roster.h"
 #include "hub/MainCommand.h"
 #include "match/Spar.h"
 #include "replay/SessionRecorder.h"
@@ -20,21 +20,6 @@
 #include <ctime>
 
 namespace {
-constexpr qint64 TwelveRounds = 12 * 18000 + 11 * 6000;
-
-void prepareBout(GameState &state)
-{
-    subCharaDataLoad(state.Chara);
-    state.Chara(CharaTable::PlayerRow, CharaTable::Strength) = 100000;
-    state.Chara(CharaTable::PlayerRow, CharaTable::MaxStrength) = 100000;
-    state.varNowDate = 1;
-    state.varNextDate = 100;
-    state.varNextEnemy = 15;
-    state.varKaisen = 12;
-    state.varSensekiCount = 0;
-    state.varSparMode = SparModeBout;
-}
-
 // One input as the window system delivers it: the recorder, when there is one, hears it as one.
 template <typename Deliver> void input(SessionRecorder *recorder, Deliver deliver)
 {
@@ -48,7 +33,7 @@ template <typename Deliver> void input(SessionRecorder *recorder, Deliver delive
 // Plays one bout to its end with a player's inputs; returns the game time it took.
 qint64 playBout(Game &game, const QList<QAbstractButton *> &punches, SessionRecorder *recorder)
 {
-    prepareBout(game.state());
+    BenchBout::prepare(game.state());
     Spar &spar = game.spar();
     game.hub().hide();
     spar.subOriginal();
@@ -56,7 +41,7 @@ qint64 playBout(Game &game, const QList<QAbstractButton *> &punches, SessionReco
     Scheduler &clock = game.scheduler();
     const qint64 start = clock.now();
     int next = 0;
-    for (qint64 tick = 0; spar.isVisible() && clock.now() - start < TwelveRounds + 1000; ++tick) {
+    for (qint64 tick = 0; spar.isVisible() && clock.now() - start < BenchBout::TwelveRounds + 1000; ++tick) {
         if (tick % 10 == 0) {
             const QPointF at(100 + double(tick % 200), 280 + double(tick % 30));
             input(recorder, [&] {
@@ -136,7 +121,7 @@ int main(int argc, char **argv)
     out << "CPU ms per bout with a record:    " << QString::number(with.cpuMsPerBout, 'f', 2) << '\n';
     out << "recording costs: " << QString::number(with.cpuMsPerBout - without.cpuMsPerBout, 'f', 2)
         << " ms per bout (" << QString::number(100.0 * (with.cpuMsPerBout / without.cpuMsPerBout - 1.0), 'f', 1)
-        << " %), over " << TwelveRounds / 1000 << " s of play\n";
+        << " %), over " << BenchBout::TwelveRounds / 1000 << " s of play\n";
     out << "record per bout: " << with.recordBytes << " bytes\n";
     return 0;
 }

@@ -5,8 +5,9 @@
 
 #include <memory>
 
-// The manual during a replay: a page the record opens is written to the transcript as the
-// script driver writes it, without a window; once the player takes over, pages open for real.
+// The manual during a replay: a page (or the replays folder) the record opens is written to the
+// transcript as the script driver writes it, without a window; once the player takes over,
+// they open for real.
 class ReplayHelp : public Help
 {
 public:
@@ -18,6 +19,10 @@ public:
     QString open(Topic topic, const QWidget *opener) override
     {
         return m_handedOver ? m_player->open(topic, opener) : m_recorded.open(topic, opener);
+    }
+    QString openFolder(const QString &path, const QWidget *opener) override
+    {
+        return m_handedOver ? m_player->openFolder(path, opener) : m_recorded.openFolder(path, opener);
     }
     // From now on the manual is the player's.
     void handOver() { m_handedOver = true; }
