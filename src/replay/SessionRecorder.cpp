@@ -91,7 +91,7 @@ void SessionRecorder::endInput()
     // it in the replay too, any other was never clicked at all.
     QList<qsizetype> unclicked;
     for (auto letGo = m_letGo.cbegin(); letGo != m_letGo.cend(); ++letGo) {
-        if (m_actsWhileHeld.value(letGo.key()))
+        if (letGo.key()->property(ActsWhileHeld).toBool())
             m_lines[letGo.value()] += QStringLiteral(" away");
         else
             unclicked.append(letGo.value());
@@ -271,7 +271,6 @@ void SessionRecorder::attachButton(QWidget *form, QAbstractButton *button)
         if (m_letGo.remove(button) == 0)
             note(QStringLiteral("click ") + target(form, button));
     });
-    m_actsWhileHeld.insert(button, actsWhileHeld);
 }
 
 void SessionRecorder::attachList(QWidget *form, QListWidget *list)

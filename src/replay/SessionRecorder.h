@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -92,7 +91,6 @@ private:
     qint64 m_tickLinesAt = 0;
     // Buttons let go of in this input, with the line that notes it, until their click confirms it.
     QHash<QAbstractButton *, qsizetype> m_letGo;
-    QHash<QAbstractButton *, bool> m_actsWhileHeld;
     // The lines that last carried a chosen save into the record.
     QStringList m_chosenSave;
     // Pushes the record to its file every second of wall time, for a game that waits on the
