@@ -1,10 +1,15 @@
 # Runs one scenario script through the real program and compares its transcript with
 # the expected one beside it (NAME.script -> NAME.expected). The program must exit 1
 # when the expected transcript holds an error line, else 0.
+# It runs in WORK, a folder of its own made afresh with a copy of the saves the scripts
+# load, so whatever the game writes stays out of the source tree and away from other tests.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(expected_file ${dir}/${name}.expected)
-execute_process(COMMAND ${PROGRAM} --script ${SCRIPT}
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(COPY ${dir}/saves DESTINATION ${WORK})
+execute_process(COMMAND ${PROGRAM} --script ${SCRIPT} WORKING_DIRECTORY ${WORK}
                 OUTPUT_VARIABLE actual RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT EXISTS ${expected_file})
     message(FATAL_ERROR "No ${expected_file}; the transcript was:\n${actual}")

@@ -18,6 +18,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -128,7 +129,21 @@ QStringList eventsOf(const QString &transcript)
 class RecordExactnessTest : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_folder;
+
 private slots:
+    // Sessions run in a folder of their own holding a copy of the saves the scenarios load,
+    // so the files they write (saves, histories, the monkey's chart pictures) stay there.
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        const QDir saves(QStringLiteral(RINGGLORY_SCENARIOS_DIR "/saves"));
+        QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("saves")));
+        for (const QString &name : saves.entryList(QDir::Files))
+            QVERIFY(QFile::copy(saves.filePath(name), m_folder.filePath(QStringLiteral("saves/") + name)));
+        QVERIFY(QDir::setCurrent(m_folder.path()));
+    }
+
     // Every scenario, recorded as the driver delivers its inputs, plays back to the same game.
     void scenarioAndItsRecordEndAlike_data()
     {
@@ -144,8 +159,6 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString script = QString::fromUtf8(file.readAll());
-        // Scenarios name their folders from where they are kept.
-        QDir::setCurrent(QStringLiteral(RINGGLORY_SCENARIOS_DIR));
         QBuffer record;
         record.open(QIODevice::WriteOnly);
         const ReplayRun original = ReplayRun::of(script, &record);
@@ -292,7 +305,6 @@ private slots:
     // A record from another version plays with a warning naming both versions, and otherwise alike.
     void anotherVersionsRecordWarns()
     {
-        QDir::setCurrent(QStringLiteral(RINGGLORY_SCENARIOS_DIR));
         QFile file(QStringLiteral(RINGGLORY_SCENARIOS_DIR "/rest_to_fight_day.script"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QBuffer record;
