@@ -59,14 +59,15 @@ seed_files() {
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-mkdir -p "$build_dir/artifacts"
-for target in "${targets[@]}"; do
-    corpus="$build_dir/corpus/$target"
-    seeds="$build_dir/seeds/$target"
+mkdir -p "$build_dir/artifacts" "$build_dir/logs"
+fuzz_one() {
+    local target=$1
+    local corpus="$build_dir/corpus/$target"
+    local seeds="$build_dir/seeds/$target"
     mkdir -p "$corpus" "$seeds"
     seed_files "$target" | while read -r file; do cp "$file" "$seeds/"; done
-    options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1
-             -artifact_prefix="$build_dir/artifacts/$target-")
+    local options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1
+                   -artifact_prefix="$build_dir/artifacts/$target-")
     # Left alone, libFuzzer keeps inputs to the longest seed or 4 KiB; a hand-edited save
     # can be longer than any the game writes, so give the reader room past a full career's.
     if [ "$target" = fuzz_save_reader ]; then
@@ -75,6 +76,40 @@ for target in "${targets[@]}"; do
     if [ -f "fuzz/$target.dict" ]; then
         options+=(-dict="$PWD/fuzz/$target.dict")
     fi
-    echo "== $target for $seconds s"
     "$build_dir/fuzz/$target" "${options[@]}" "$corpus" "$seeds"
+}
+
+# Each fuzzer runs on one core, so as many run side by side as there are cores; each still
+# has its full time. Their output goes to a log each, shown whole when the fuzzer ends.
+jobs_at_once=$(nproc)
+pids=()
+names=()
+failed=0
+finish() {
+    local index=$1
+    local target=${names[$index]}
+    local status=0
+    wait "${pids[$index]}" || status=$?
+    echo "== $target for $seconds s"
+    cat "$build_dir/logs/$target.log"
+    if [ "$status" -ne 0 ]; then
+        echo "fuzz: $target failed (status $status)" >&2
+        failed=1
+    fi
+}
+for target in "${targets[@]}"; do
+    if [ ${#pids[@]} -ge "$jobs_at_once" ]; then
+        finish 0
+        pids=("${pids[@]:1}")
+        names=("${names[@]:1}")
+    fi
+    fuzz_one "$target" >"$build_dir/logs/$target.log" 2>&1 &
+    pids+=($!)
+    names+=("$target")
 done
+while [ ${#pids[@]} -gt 0 ]; do
+    finish 0
+    pids=("${pids[@]:1}")
+    names=("${names[@]:1}")
+done
+exit "$failed"
