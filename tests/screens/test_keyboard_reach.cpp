@@ -12,6 +12,11 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +84,9 @@ private slots:
                                      << QStringList{"Drive1", "Dir1", "File1", "Open", "Cancel"};
         QTest::newRow("status card") << QStringList{"career", "click MainCommand.cmdMyStatus"} << "MyStatus"
                                      << QStringList{"Command1"};
+        // OK first, then the text (which scrolls by keyboard) and the check box.
+        QTest::newRow("instructions") << QStringList{"career", "click MainCommand.cmdCommand(0)"}
+                                      << "Setsumei" << QStringList{"Command1", "lblSetsumei", "Check1"};
     }
     void tabWalksTheControlsInLayoutOrder()
     {
@@ -135,9 +143,16 @@ private slots:
     }
 
     // A saved career loads from the title by keyboard alone: Tab to the file list, whose
-    // first file the focus chooses, Tab to Open, Enter.
+    // first file the focus chooses, then Enter there or on Open.
+    void careerLoadsByKeyboard_data()
+    {
+        QTest::addColumn<int>("tabs");
+        QTest::newRow("Enter on ボクサーデータを開く") << 3;
+        QTest::newRow("Enter on the file") << 2;
+    }
     void careerLoadsByKeyboard()
     {
+        QFETCH(int, tabs);
         QTemporaryDir folder;
         const QString saved = QDir::currentPath();
         QDir::setCurrent(folder.path());
@@ -154,7 +169,7 @@ private slots:
         play.fixture.game->openTitle();
         play.run(QStringLiteral("key frmMain Tab"));
         play.run(QStringLiteral("key frmMain Return"));
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < tabs; ++i)
             play.run(QStringLiteral("key loadFile Tab"));
         play.run(QStringLiteral("key loadFile Return"));
         QDir::setCurrent(saved);
@@ -281,6 +296,59 @@ private slots:
             QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
             QVERIFY(!play.fixture.game->form(QStringLiteral("Growth"))->isVisible());
             QVERIFY(play.fixture.prompter->boxes().isEmpty());
+        }
+    }
+
+    // The instructions' text takes the keyboard from Tab and scrolls by it.
+    void instructionsScrollByKeyboard()
+    {
+        KeyPlay play;
+        play.fixture.game->openTitle();
+        startCareer(play.fixture);
+        play.run(QStringLiteral("click MainCommand.cmdCommand(0)"));
+        auto *text = play.fixture.game->form(QStringLiteral("Setsumei"))->findChild<QPlainTextEdit *>();
+        text->setPlainText(QStringLiteral("会長の話\n").repeated(40));
+        play.run(QStringLiteral("key Setsumei Tab"));
+        play.run(QStringLiteral("key Setsumei PgDown"));
+        QVERIFY2(!play.transcript.hadErrors(), qPrintable(play.output));
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+    }
+
+    // Within each menu, and along each menu bar, no two items share their underlined letter.
+    void menuLettersAreDistinct_data()
+    {
+        QTest::addColumn<bool>("hub");
+        QTest::newRow("title") << false;
+        QTest::newRow("hub") << true;
+    }
+    void menuLettersAreDistinct()
+    {
+        QFETCH(bool, hub);
+        KeyPlay play;
+        QWidget *screen = &play.fixture.game->openTitle();
+        if (hub) {
+            startCareer(play.fixture);
+            screen = &play.fixture.game->hub();
+        }
+        static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+        const auto letters = [](const QList<QAction *> &actions) {
+            QStringList found;
+            for (const QAction *action : actions) {
+                const QRegularExpressionMatch match = mnemonic.match(action->text());
+                if (match.hasMatch())
+                    found << match.captured(1).toUpper();
+            }
+            return found;
+        };
+        const auto *bar = screen->findChild<QMenuBar *>();
+        QVERIFY(bar);
+        QList<QList<QAction *>> menus = {bar->actions()};
+        for (const QAction *entry : bar->actions())
+            if (entry->menu())
+                menus << entry->menu()->actions();
+        for (const QList<QAction *> &menu : std::as_const(menus)) {
+            const QStringList used = letters(menu);
+            QCOMPARE(QSet<QString>(used.cbegin(), used.cend()).size(), used.size());
         }
     }
 
