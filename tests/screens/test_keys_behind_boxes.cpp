@@ -61,8 +61,6 @@ private:
     void pressKeysOn(const std::unique_ptr<QMessageBox> &box)
     {
         QWidget *owner = QApplication::activeWindow();
-        bool answered = false;
-        QObject::connect(box.get(), &QMessageBox::buttonClicked, [&answered] { answered = true; });
         box->setWindowModality(Qt::ApplicationModal);
         box->show();
         QApplication::setActiveWindow(box.get());
@@ -77,7 +75,7 @@ private:
         }
         if (gameStateToJson(game->state()) != before)
             ++changedUnderKeys;
-        if (answered)
+        if (box->clickedButton())
             ++answeredByKey;
         box->hide();
         if (owner)
