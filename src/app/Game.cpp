@@ -15,6 +15,7 @@
 #include "options/core/OptionText.h"
 #include "platform/ScreenScale.h"
 #include "platform/Transcript.h"
+#include "platform/WindowFocus.h"
 #include "platform/WindowPlacement.h"
 #include "title/frmAbout.h"
 #include "title/frmMain.h"
@@ -284,6 +285,7 @@ void Game::registerForm(QWidget *form)
     m_forms.append(form);
     form->installEventFilter(this);
     new EnterClicks(*form);
+    new WindowFocus(*form);
     emit formRegistered(form);
 }
 

@@ -1,6 +1,7 @@
 #include "files/SaveLoadDialog.h"
 
 #include "app/Game.h"
+#include "platform/CloseKeys.h"
 #include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
@@ -75,11 +76,12 @@ SaveLoadDialog::SaveLoadDialog(Game &game, const Texts &texts, const Places &pla
     place(m_directories, places.directories);
     connect(m_directories, &QTreeWidget::itemActivated, this, &SaveLoadDialog::directoryActivated);
 
-    auto *open = addButton(this, QStringLiteral("Open"), texts.openCaption, places.open);
-    m_open = open;
-    connect(open, &QPushButton::clicked, this, &SaveLoadDialog::openClicked);
-    connect(addButton(this, QStringLiteral("Cancel"), QStringLiteral("キャンセル"), places.cancel),
-            &QPushButton::clicked, this, &SaveLoadDialog::cancelClicked);
+    m_open = addButton(this, QStringLiteral("Open"), texts.openCaption, places.open);
+    connect(m_open, &QPushButton::clicked, this, &SaveLoadDialog::openClicked);
+    QPushButton *cancel =
+        addButton(this, QStringLiteral("Cancel"), QStringLiteral("キャンセル"), places.cancel);
+    connect(cancel, &QPushButton::clicked, this, &SaveLoadDialog::cancelClicked);
+    new CloseKeys(*this, *cancel);
 
     fillDrives();
     fillDirectories();

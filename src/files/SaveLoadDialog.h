@@ -6,6 +6,7 @@
 
 class Game;
 class QComboBox;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -66,6 +67,8 @@ protected:
     // The Cancel button, and closing the window by its frame.
     virtual void cancelClicked() = 0;
 
+    // The Open (or Save) button, for a key that stands for its click.
+    QPushButton *openButton() const { return m_open; }
     // Tells the player that a file or directory cannot be opened.
     void tellCannotOpen(const QString &path);
     // Puts the screen's own field (file name or file list) in the Tab order after the
@@ -86,6 +89,6 @@ private:
 
     QComboBox *m_drives = nullptr;
     QTreeWidget *m_directories = nullptr;
-    QWidget *m_open = nullptr;
+    QPushButton *m_open = nullptr;
     QString m_directory;
 };

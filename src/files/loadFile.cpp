@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QPushButton>
 
 loadFile::loadFile(Game &game)
     : SaveLoadDialog(game,
@@ -31,6 +32,8 @@ loadFile::loadFile(Game &game)
         if (current && !current->isSelected())
             current->setSelected(true);
     });
+    // Enter on a file opens it, as Enter on a folder of the directory list enters it.
+    connect(m_files, &QListWidget::itemActivated, this, [this] { openButton()->click(); });
     directoryChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "ending/Ending.h"
 #include "history/GrowthChart.h"
 #include "hub/MainCommand.h"
+#include "platform/CloseKeys.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 
@@ -47,11 +48,12 @@ Growth::Growth(Game &game) : m_game(game)
     placeTwips(save, 120, 6360, 2040, 435);
     connect(save, &QPushButton::clicked, this, &Growth::savePicture);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setFont(gothicFont(12));
-    placeTwips(ok, 4852, 6300, 1095, 495);
-    connect(ok, &QPushButton::clicked, this, &Growth::okClicked);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setFont(gothicFont(12));
+    placeTwips(m_ok, 4852, 6300, 1095, 495);
+    connect(m_ok, &QPushButton::clicked, this, &Growth::okClicked);
+    new CloseKeys(*this, *m_ok);
 }
 
 void Growth::subOriginal()
@@ -72,6 +74,8 @@ void Growth::showOver(QWidget &opener)
 {
     opener.setEnabled(false);
     subOriginal();
+    // An Enter at once closes the screen, never opens the file box.
+    m_ok->setFocus(Qt::OtherFocusReason);
     showCentredOver(*this, &opener);
 }
 

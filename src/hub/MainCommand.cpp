@@ -208,7 +208,7 @@ void MainCommand::buildMenus()
     saveAs->setObjectName(QStringLiteral("mnuFileSaveAs"));
     connect(saveAs, &QAction::triggered, this, &MainCommand::openSaveDialog);
     file->addSeparator();
-    QAction *settings = file->addAction(QStringLiteral("設定(&O)..."));
+    QAction *settings = file->addAction(QStringLiteral("設定(&T)..."));
     settings->setObjectName(QStringLiteral("mnuSettings"));
     connect(settings, &QAction::triggered, this, [this] { m_game.openSettings(*this); });
     file->addSeparator();

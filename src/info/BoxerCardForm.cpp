@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "info/core/BoxerCard.h"
+#include "platform/CloseKeys.h"
 #include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
@@ -76,6 +77,7 @@ BoxerCardForm::BoxerCardForm(Game &game, const QString &name, const QString &cap
     ok->setFont(gothicFont(12));
     placeTwips(ok, 2160, 4260, 1095, 495);
     connect(ok, &QPushButton::clicked, this, &BoxerCardForm::Command1_Click);
+    new CloseKeys(*this, *ok);
 }
 
 GameLabel *BoxerCardForm::addLabel(const QString &name, const QString &text, int left, int top, int width, int height)

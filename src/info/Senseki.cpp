@@ -4,6 +4,7 @@
 #include "ending/Ending.h"
 #include "hub/MainCommand.h"
 #include "info/core/FightRecord.h"
+#include "platform/CloseKeys.h"
 #include "platform/GameLabel.h"
 #include "platform/ScreenScale.h"
 #include "platform/Twips.h"
@@ -59,6 +60,7 @@ Senseki::Senseki(Game &game) : m_game(game)
     ok->setFont(gothicFont(12));
     placeTwips(ok, 2040, 4200, 1095, 495);
     connect(ok, &QPushButton::clicked, this, &Senseki::Command1_Click);
+    new CloseKeys(*this, *ok);
 }
 
 void Senseki::sizeGrid()

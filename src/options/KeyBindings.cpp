@@ -1,6 +1,7 @@
 #include "options/KeyBindings.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -35,6 +36,12 @@ void KeyBindings::bindClick(int key, QAbstractButton *button)
 bool KeyBindings::canClick(const QAbstractButton *button)
 {
     return button->isEnabled() && button->isVisibleTo(button->window());
+}
+
+bool KeyBindings::takesInput(const QWidget &screen)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return screen.isVisible() && screen.isEnabled() && (!modal || modal == &screen);
 }
 
 void KeyBindings::watch(QObject *object)
@@ -101,6 +108,9 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
+    // A box or dialog the screen owns is a window of its own: its keys are its own (Space presses its OK).
+    if (static_cast<QWidget *>(watched)->window() != &m_screen)
+        return false;
     auto *key = static_cast<QKeyEvent *>(event);
     // With Ctrl, Alt or Meta the key is a shortcut of the window, not a punch.
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -109,7 +119,10 @@ bool KeyBindings::eventFilter(QObject *watched, QEvent *event)
     if (found == m_bindings.end())
         return false;
     Binding &binding = *found;
-    // The key is the screen's: whether it counts or not, the focused widget never sees it.
+    // The key is the screen's: whether it counts or not, the focused widget never sees it. It goes
+    // down only where its click could happen; one held before a box opened still comes up.
+    if (event->type() == QEvent::KeyPress && !takesInput(m_screen))
+        return true;
     if (key->isAutoRepeat()) {
         // A repeat of a key whose release has counted shows it was held all along.
         if (event->type() == QEvent::KeyPress && !binding.held && binding.letGo) {

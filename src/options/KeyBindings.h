@@ -33,6 +33,8 @@ public:
     void bindClick(int key, QAbstractButton *button);
     // Whether a click on the button would reach it now: shown on its screen and enabled.
     static bool canClick(const QAbstractButton *button);
+    // Whether the screen takes a player's input now: shown, enabled, and no box or dialog over it.
+    static bool takesInput(const QWidget &screen);
     // Whether a bound key's handler is running now, on any screen: a click it makes is the key's.
     static bool isHandling() { return s_handling > 0; }
 

@@ -1,14 +1,18 @@
 #include "platform/HelpWindow.h"
 
+#include "platform/CloseKeys.h"
 #include "platform/Help.h"
 #include "platform/ScreenScale.h"
 #include "platform/Twips.h"
+#include "platform/WindowFocus.h"
 #include "platform/WindowPlacement.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -28,10 +32,10 @@ HelpWindow::HelpWindow()
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Ring Glory ヘルプ"));
-    resize(QSize(680, 560) * ScreenScale::factor());
+    resize(fittedSize(QSize(680, 560) * ScreenScale::factor()));
     // The window keeps the size the reader gave it, in proportion to the new scale.
     connect(&ScreenScale::instance(), &ScreenScale::changed, this, [this, shown = ScreenScale::factor()]() mutable {
-        resize(size() * (ScreenScale::factor() / shown));
+        resize(fittedSize(size() * (ScreenScale::factor() / shown)));
         shown = ScreenScale::factor();
     });
 
@@ -43,6 +47,11 @@ HelpWindow::HelpWindow()
     QPushButton *back = addButton(this, buttons, QStringLiteral("cmdBack"), QStringLiteral("戻る"));
     QPushButton *forward = addButton(this, buttons, QStringLiteral("cmdForward"), QStringLiteral("進む"));
     buttons->addStretch(1);
+    QPushButton *close = addButton(this, buttons, QStringLiteral("cmdClose"), QStringLiteral("閉じる"));
+    // Without a window manager there is no close box: the button, Esc and Ctrl+W close the window.
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new CloseKeys(*this, *close, {Qt::Key_Escape, Qt::ControlModifier | Qt::Key_W});
+    new WindowFocus(*this);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("Browser"));
@@ -74,6 +83,16 @@ void HelpWindow::showPage(const QString &path, const QWidget *opener)
         showCentredOver(*this, opener);
     raise();
     activateWindow();
+}
+
+QSize HelpWindow::fittedSize(QSize wanted) const
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return wanted;
+    // Room is left for the frame a window manager puts around the window.
+    const QSize room = shownOn->availableGeometry().size() * 9 / 10;
+    return wanted.boundedTo(room);
 }
 
 QString HelpWindow::currentPage() const

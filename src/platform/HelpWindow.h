@@ -5,7 +5,7 @@
 class QTextBrowser;
 
 // The window of the game's manual: a page browser with buttons for the contents, the
-// keyword index and going back and forward.
+// keyword index, going back and forward, and closing it; never larger than its screen.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -20,6 +20,8 @@ public:
 
 private:
     void openManualPage(const QString &page);
+    // The size asked for, cut down to what fits the screen the window is on.
+    QSize fittedSize(QSize wanted) const;
 
     QTextBrowser *m_browser = nullptr;
     QString m_folder;

@@ -21,6 +21,9 @@ protected:
     {
         Box::showEvent(event);
         centreOver(*this, this->parentWidget());
+        // Without a window manager nothing else gives the box the keyboard.
+        this->setAttribute(Qt::WA_KeyboardFocusChange);
+        this->activateWindow();
     }
 };
 

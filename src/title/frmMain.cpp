@@ -90,7 +90,7 @@ void frmMain::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *settings = file->addAction(QStringLiteral("設定(&O)..."));
+    QAction *settings = file->addAction(QStringLiteral("設定(&T)..."));
     settings->setObjectName(QStringLiteral("mnuSettings"));
     connect(settings, &QAction::triggered, this, [this] { m_game.openSettings(*this); });
     file->addSeparator();

@@ -36,7 +36,8 @@ Setsumei::Setsumei(Game &game, ActivityScreen *screen) : m_game(game), m_screen(
     text->setFont(gothicFont(9, false));
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the text so that a long one scrolls by keyboard; a click still leaves the focus on OK.
+    text->setFocusPolicy(Qt::TabFocus);
     placeTwips(text, 120, 600, 4215, 1695);
 
     m_check = new QCheckBox(QStringLiteral("次回からこの説明を表示しない"), this);

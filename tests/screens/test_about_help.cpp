@@ -3,6 +3,7 @@
 #include "platform/QtHelp.h"
 #include "platform/RecordingHelp.h"
 #include "platform/RecordingSysInfo.h"
+#include "platform/ScreenScale.h"
 #include "replay/core/RecordFolder.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
@@ -15,9 +16,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -280,6 +283,70 @@ private slots:
         QCOMPARE(help.open(Help::Topic::Contents, nullptr), QString());
         QCOMPARE(help.window(), window);
         QCOMPARE(QFileInfo(window->currentPage()).fileName(), QStringLiteral("index.html"));
+    }
+
+    // With no window manager there is no close box: 閉じる, Esc and Ctrl+W close the window.
+    void helpWindowClosesWithoutAWindowManager_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("閉じる") << "button";
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("Ctrl+W") << "Ctrl+W";
+    }
+    void helpWindowClosesWithoutAWindowManager()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir manual;
+        const QDir folder(manual.path());
+        writePage(folder, QStringLiteral("index.html"), QStringLiteral("<h1>目次</h1>"));
+        QtHelp help([&folder](const QString &page) { return folder.filePath(page); });
+        QCOMPARE(help.open(Help::Topic::Contents, nullptr), QString());
+        HelpWindow *window = help.window();
+        QVERIFY(window->isVisible());
+
+        auto *close = window->findChild<QAbstractButton *>(QStringLiteral("cmdClose"));
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("閉じる"));
+        if (how == QLatin1String("button")) {
+            close->click();
+        } else {
+            // The page has the focus, as when the reader has been scrolling it.
+            QWidget *page = window->findChild<QTextBrowser *>();
+            const Qt::KeyboardModifiers modifiers =
+                how == QLatin1String("Esc") ? Qt::NoModifier : Qt::ControlModifier;
+            const int key = how == QLatin1String("Esc") ? Qt::Key_Escape : Qt::Key_W;
+            QKeyEvent press(QEvent::KeyPress, key, modifiers);
+            QCoreApplication::sendEvent(page, &press);
+        }
+        QVERIFY(!window->isVisible());
+    }
+
+    // At every scale the help window fits the screen it opens on.
+    void helpWindowFitsTheScreen_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("200 %") << 2.0;
+        QTest::newRow("300 %") << 3.0;
+    }
+    void helpWindowFitsTheScreen()
+    {
+        QFETCH(double, scale);
+        QTemporaryDir manual;
+        const QDir folder(manual.path());
+        writePage(folder, QStringLiteral("index.html"), QStringLiteral("<h1>目次</h1>"));
+        ScreenScale::setFactor(scale);
+        QtHelp help([&folder](const QString &page) { return folder.filePath(page); });
+        QCOMPARE(help.open(Help::Topic::Contents, nullptr), QString());
+        const HelpWindow *window = help.window();
+        const QRect free = window->screen()->availableGeometry();
+        const QRect frame = window->frameGeometry();
+        ScreenScale::setFactor(1.0);
+        QVERIFY2(free.contains(frame), qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                                      .arg(frame.width())
+                                                      .arg(frame.height())
+                                                      .arg(free.width())
+                                                      .arg(free.height())));
     }
 
     void helpWindowIsNotOpenedWithoutTheManual()

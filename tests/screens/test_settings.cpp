@@ -176,7 +176,7 @@ private slots:
 
         auto *item = screen->findChild<QAction *>(QStringLiteral("mnuSettings"));
         QVERIFY(item);
-        QCOMPARE(item->text(), QStringLiteral("設定(&O)..."));
+        QCOMPARE(item->text(), QStringLiteral("設定(&T)..."));
         item->trigger();
         SettingsDialog *dialog = fixture.game->settingsDialog();
         QVERIFY(dialog && dialog->isVisible());

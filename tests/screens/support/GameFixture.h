@@ -39,8 +39,18 @@ private:
 struct GameFixture
 {
     explicit GameFixture(std::optional<QList<double>> draws = std::nullopt)
+        : GameFixture(nullptr, std::move(draws))
+    {
+    }
+
+    // A game whose boxes the given prompter answers (a scripted one when null).
+    GameFixture(std::unique_ptr<ScriptedPrompter> boxes, std::optional<QList<double>> draws)
     {
         Game::Ports ports = scriptedPorts(nullptr, &prompter, &sound);
+        if (boxes) {
+            prompter = boxes.get();
+            ports.prompter = std::move(boxes);
+        }
         if (draws) {
             auto fixed = std::make_unique<FixedRandom>(*draws);
             random = fixed.get();
