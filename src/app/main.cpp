@@ -68,8 +68,13 @@ int replay(GameApplication &app, const QByteArray &record, const CommandLine &co
     Transcript transcript(out);
     WindowedReplay replay(QString::fromUtf8(record), transcript, realPorts(), commandLine.speed(),
                           commandLine.fromBout());
+    QString error;
+    if (!replay.start(&error)) {
+        QTextStream(stderr) << "ringglory: cannot replay " << commandLine.scriptPath() << ": " << error
+                            << '\n';
+        return 2;
+    }
     app.setBeforeInput([&replay] { replay.catchUpClock(); });
-    replay.start();
     const int status = QApplication::exec();
     app.setBeforeInput({});
     return status;

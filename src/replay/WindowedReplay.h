@@ -63,8 +63,10 @@ public:
     // Replaces how a box is kept on the screen (an event loop for its time by default).
     void setBoxHold(BoxHold hold) { m_hold = std::move(hold); }
 
-    // Opens the title screen and starts the replay, which then moves on every frame.
-    void start();
+    // Makes the replay's private folder, opens the title screen and starts the replay, which
+    // then moves on every frame. False, with the reason in error and nothing started, when the
+    // folder cannot be made.
+    bool start(QString *error);
     // Runs the record as far as the wall clock has come; at its end, hands the game over.
     void tick();
     // Asks the replay to stop where it stands and hand the game over, as Esc does.
@@ -90,7 +92,7 @@ private:
         bool catchUp;
     };
 
-    static std::optional<PendingWait> parseWait(const QString &line);
+    std::optional<PendingWait> parseWait(const QString &line) const;
     bool atEnd() const;
     QString nextLine();
     void runLine(const QString &line);
