@@ -80,12 +80,18 @@ int replay(GameApplication &app, const QByteArray &record, const CommandLine &co
     return status;
 }
 
-// The file a session is recorded to, opened for writing; null, with the reason on standard
-// error, when it cannot be.
+// The file a session is recorded to, made afresh; null, with the reason on standard error, when
+// it cannot be or is already there.
 std::unique_ptr<QFile> openRecord(const QString &path)
 {
     auto record = std::make_unique<QFile>(path);
-    if (!record->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // A file already there may be anything of the player's, the script being played included.
+    if (record->exists()) {
+        QTextStream(stderr) << "ringglory: cannot record to " << path
+                            << ": a file of that name is already there\n";
+        return nullptr;
+    }
+    if (!record->open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         QTextStream(stderr) << "ringglory: cannot record to " << path << ": " << record->errorString() << '\n';
         return nullptr;
     }

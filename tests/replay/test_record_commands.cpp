@@ -139,6 +139,34 @@ private slots:
         QCOMPARE(list->count(), 50);
     }
 
+    // A record's text reaches the transcript in its error lines and answers; a control character
+    // in it would have acted on the terminal showing the transcript (clearing it, retitling it).
+    void controlCharactersReachTheTranscriptAsCodes_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("an escape sequence in a line refused")
+            << QStringLiteral("click \x1b[2J") << QStringLiteral("\\x1b[2J is not FORM.CONTROL");
+        QTest::newRow("a bell and a backspace in an answer")
+            << QStringLiteral("input a\x07"
+                              "b\x08\nclick frmMain.Command1")
+            << QStringLiteral("a\\x07b\\x08");
+        QTest::newRow("a delete and a C1 control")
+            << QStringLiteral("click x\x7f\u009b") << QStringLiteral("x\\x7f\\x9b");
+    }
+
+    void controlCharactersReachTheTranscriptAsCodes()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, written);
+        const ReplayRun run = ReplayRun::of(line);
+        QVERIFY2(run.transcript.contains(written), qPrintable(run.transcript));
+        for (const QChar c : run.transcript)
+            QVERIFY2(c == u'\t' || c == u'\n' ||
+                         (c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)),
+                     qPrintable(QString::number(c.unicode(), 16)));
+    }
+
     // A career saved in a private folder stays there: the working folder is given back and the
     // folder removed when the run ends.
     void privateFolderKeepsTheSessionsFiles()
