@@ -4,6 +4,8 @@
 #include "app/QuietTerminal.h"
 #include "app/ScriptFile.h"
 #include "app/ScriptedGame.h"
+#include "app/TerminationSignals.h"
+#include "app/WindowSystem.h"
 #include "platform/GameFiles.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
@@ -74,6 +76,10 @@ int replay(GameApplication &app, const QByteArray &record, const CommandLine &co
                             << '\n';
         return 2;
     }
+    // Stopped from outside, the replay still ends the ordinary way, so its private folder goes with it.
+    const TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::arrived,
+                     [](int signalNumber) { QCoreApplication::exit(128 + signalNumber); });
     app.setBeforeInput([&replay] { replay.catchUpClock(); });
     const int status = QApplication::exec();
     app.setBeforeInput({});
@@ -147,8 +153,13 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    if (scripted)
+    if (scripted) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (!windowSystemReachable()) {
+        QTextStream(stderr) << "ringglory: no display to open the game's windows on (set DISPLAY or "
+                               "WAYLAND_DISPLAY, or play headless with --script)\n";
+        return 2;
+    }
     // A record asked for by name that cannot be written is refused before the game starts.
     std::unique_ptr<QFile> record;
     if (!commandLine.recordPath().isEmpty()) {

@@ -77,6 +77,14 @@ private slots:
         QTest::newRow("a record that cannot be written")
             << QStringList{"--record", "/nonexistent-folder/r.txt", "--script", RINGGLORY_SCENARIOS_DIR "/new_career.script"}
             << 2 << QString() << QStringLiteral("cannot record to /nonexistent-folder/r.txt");
+        // The game's windows need a display: without one the program says so rather than abort.
+        const QString noDisplay = QStringLiteral("ringglory: no display to open the game's windows on");
+        QTest::newRow("a replay without a display")
+            << QStringList{"--replay", RINGGLORY_SCENARIOS_DIR "/new_career.script"} << 2 << QString()
+            << noDisplay;
+        QTest::newRow("a replay slowed down without a display")
+            << QStringList{"--replay", RINGGLORY_SCENARIOS_DIR "/new_career.script", "--speed", "0.5"} << 2
+            << QString() << noDisplay;
         // A record never replaces a file (see aRecordNeverReplacesAFile), a device's either.
         QTest::newRow("a record over a device")
             << QStringList{"--record", "/dev/null", "--script", RINGGLORY_SCENARIOS_DIR "/new_career.script"}
