@@ -105,7 +105,7 @@ std::optional<WindowedReplay::PendingWait> WindowedReplay::parseWait(const QStri
     const qint64 ms = words[1].toLongLong(&ok);
     if (!ok || ms < 0 || ms > std::min(ScriptDriver::MaxWaitMs, m_driver.gameTimeLeft()))
         return std::nullopt;
-    return PendingWait{line, ms, catchUp};
+    return PendingWait{line, ms, ms, catchUp};
 }
 
 bool WindowedReplay::atEnd() const
@@ -115,6 +115,7 @@ bool WindowedReplay::atEnd() const
 
 QString WindowedReplay::nextLine()
 {
+    m_lineStart = m_position;
     qsizetype next = 0;
     QString line = ScriptFile::lineAt(m_record, m_position, &next).toString();
     m_position = next;
@@ -267,12 +268,25 @@ void WindowedReplay::finish()
     const QString message = endMessage();
     const bool recordEnded = m_terminator->recordEnded();
     handOver();
+    if (m_handedOver && !recordEnded)
+        m_handedOver();
     m_game.message(message);
     if (recordEnded) {
         m_game.end();
         return;
     }
     m_wallClockDriver = std::make_unique<WallClockDriver>(m_game.scheduler(), m_game.scheduler().now());
+}
+
+QString WindowedReplay::playedRecord() const
+{
+    QString played = QStringLiteral("privatefolder\n") + m_record.left(m_wait ? m_lineStart : m_position);
+    if (!played.endsWith(QLatin1Char('\n')))
+        played += QLatin1Char('\n');
+    // A catch-up cut short never happened; a wait cut short took the time its steps took.
+    if (m_wait && !m_wait->catchUp && m_wait->remaining < m_wait->total)
+        played += QStringLiteral("wait %1\n").arg(m_wait->total - m_wait->remaining);
+    return played;
 }
 
 void WindowedReplay::catchUpClock()

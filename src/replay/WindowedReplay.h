@@ -75,6 +75,14 @@ public:
     // Once the player has the game, brings its clock up to the wall clock, as the game in the
     // player's hands does before each input; does nothing while the record plays.
     void catchUpClock();
+    // Called once the player has the game, just before the box that says so; not when the
+    // record's own game ended.
+    void setHandOverListener(std::function<void()> listener) { m_handedOver = std::move(listener); }
+    // The record as far as it has played, a wait cut short at the time it reached, in the private
+    // folder the replay played it in: the driver playing it from the start reaches the game as
+    // it stands.
+    QString playedRecord() const;
+
     // Whether the record is still playing (false once the player has the game).
     bool isReplaying() const { return m_phase != Phase::Player; }
     // Whether the replay is being shown on the wall clock now, rather than run at once.
@@ -88,6 +96,7 @@ private:
     struct PendingWait
     {
         QString line;
+        qint64 total;
         qint64 remaining;
         bool catchUp;
     };
@@ -119,6 +128,7 @@ private:
 
     QString m_record;
     qsizetype m_position = 0;
+    qsizetype m_lineStart = 0;
     int m_lineNumber = 0;
     std::optional<PendingWait> m_wait;
     double m_speed;
@@ -132,6 +142,7 @@ private:
     QElapsedTimer m_steadyClock;
     WallClock m_clock;
     BoxHold m_hold;
+    std::function<void()> m_handedOver;
     QPointer<QEventLoop> m_holdLoop;
     // The wall time the shown part began at, the wall time boxes have held it since, and the game
     // time its waits have taken.

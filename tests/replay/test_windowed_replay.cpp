@@ -5,6 +5,7 @@
 #include "app/GamePorts.h"
 #include "app/ScriptedGame.h"
 #include "data/GameState.h"
+#include "data/GameStateJson.h"
 #include "platform/RecordingSound.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
@@ -458,6 +459,42 @@ private slots:
                  qPrintable(run.startError));
         QVERIFY(run.out.isEmpty());
         QVERIFY(!run.game().form(QStringLiteral("frmMain")));
+    }
+
+    // What the player goes on from is recorded: the record as far as it played, a wait cut short
+    // included, played headless from the start reaches the game the player took over.
+    void thePlayedRecordReachesTheGameAsItStands_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<qint64>("stopAt");
+        QTest::newRow("stopped within a wait of training")
+            << scenario(QStringLiteral("training_workouts")) << qint64(7000);
+        QTest::newRow("stopped within a bout")
+            << scenario(QStringLiteral("spar_first_bout")) << qint64(20000);
+        QTest::newRow("a record without a line end at its end")
+            << NewCareer + QStringLiteral("wait 500") << qint64(100000);
+    }
+
+    void thePlayedRecordReachesTheGameAsItStands()
+    {
+        QFETCH(QString, record);
+        QFETCH(qint64, stopAt);
+        ReplayRun run(record, 4.0);
+        QVERIFY(run.started);
+        while (run.replay->isReplaying() && run.now() < stopAt)
+            run.play(WindowedReplay::FrameMs);
+        run.replay->stop();
+        QVERIFY(run.playToEnd());
+        const QString played = run.replay->playedRecord();
+        QVERIFY2(played.startsWith(QStringLiteral("privatefolder\n")), qPrintable(played.left(100)));
+
+        QString out;
+        QTextStream stream(&out);
+        Transcript transcript(stream);
+        ScriptedGame again(transcript);
+        QVERIFY(again.driver().run(played));
+        QCOMPARE(again.game().scheduler().now(), run.now());
+        QCOMPARE(gameStateToJson(again.game().state()), gameStateToJson(run.game().state()));
     }
 
     void theRecordsSettingsNeverReachThePlayersStore()
