@@ -31,9 +31,11 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringLiteral("Play the record in FILE in the game's windows; Esc stops it, and the game goes on "
                        "from there in your hands."),
         QStringLiteral("FILE"));
-    const QCommandLineOption speed(QStringLiteral("speed"),
-                                   QStringLiteral("With --replay: run N times faster (default 1; 0.5 is half speed)."),
-                                   QStringLiteral("N"));
+    const QCommandLineOption speed(
+        QStringLiteral("speed"),
+        QStringLiteral(
+            "With --replay: run N times faster (default 1; from 0.01 to 1000; 0.5 is half speed)."),
+        QStringLiteral("N"));
     const QCommandLineOption fromBout(
         QStringLiteral("from-bout"),
         QStringLiteral("With --replay: go through the record at once up to the start of its K-th bout and show "
@@ -66,8 +68,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         if (parser.isSet(speed)) {
             bool ok = false;
             m_speed = parser.value(speed).toDouble(&ok);
-            if (!ok || !(m_speed > 0) || m_speed > MaxSpeed)
-                refuse(QStringLiteral("--speed needs a number above 0 and at most %1, not '%2'.")
+            if (!ok || !(m_speed >= MinSpeed) || m_speed > MaxSpeed)
+                refuse(QStringLiteral("--speed needs a number from %1 to %2, not '%3'.")
+                           .arg(MinSpeed)
                            .arg(MaxSpeed)
                            .arg(parser.value(speed)));
         }

@@ -34,6 +34,9 @@ public:
 
     // The fastest a replay may be asked to run.
     static constexpr double MaxSpeed = 1000.0;
+    // The slowest: a hundredth, so a box stays up at most a hundred seconds, and is never
+    // flashed by a time too long to hold.
+    static constexpr double MinSpeed = 0.01;
 
 private:
     void refuse(const QString &why);

@@ -2,13 +2,15 @@
 
 #include "app/ControlJson.h"
 #include "app/Game.h"
+#include "app/ScriptFile.h"
 #include "app/ScriptTargets.h"
 #include "data/GameStateJson.h"
-#include "options/core/OptionText.h"
 #include "files/SaveLoadDialog.h"
+#include "options/core/OptionText.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
+#include "platform/core/FolderConfinement.h"
 #include "platform/core/SafeFileWrite.h"
 #include "replay/SessionRecorder.h"
 
@@ -28,7 +30,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QStringTokenizer>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -68,6 +69,15 @@ bool isPlainFileName(const QString &name)
            !name.contains(QLatin1Char('\\'));
 }
 
+// A private folder lasts only as long as the run, so its files need not outlive a crash; waiting
+// for the disk at each of thousands of carried files would take minutes.
+bool writeScratchFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+           file.flush();
+}
+
 const QString VersionComment = QStringLiteral("# ringglory version ");
 } // namespace
 
@@ -78,6 +88,7 @@ ScriptDriver::ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &t
 
 ScriptDriver::~ScriptDriver()
 {
+    QObject::disconnect(m_dialogWatch);
     if (m_privateFolder)
         QDir::setCurrent(m_folderBefore);
 }
@@ -85,12 +96,10 @@ ScriptDriver::~ScriptDriver()
 bool ScriptDriver::run(const QString &script)
 {
     // One line at a time: a script of millions of short lines never sits in memory as millions of strings.
+    // A script that ends with a line end ends with an empty line, as it always has.
     int lineNumber = 0;
-    for (const QStringView line : QStringTokenizer(script, u'\n')) {
-        if (m_game.hasEnded())
-            break;
-        runCommand(++lineNumber, line.toString());
-    }
+    for (qsizetype at = 0, next = 0; at <= script.size() && !m_game.hasEnded() && !m_halted; at = next)
+        runCommand(++lineNumber, ScriptFile::lineAt(script, at, &next).toString());
     return !m_transcript.hadErrors();
 }
 
@@ -124,6 +133,12 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
     // Leading blanks are indentation; the rest of the line stays as typed for the text commands.
     const auto [command, rest] = splitCommand(rawLine.mid(rawLine.indexOf(trimmed.front())));
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (m_listingStale && command != QLatin1String("file")) {
+        m_listingStale = false;
+        if (auto *load = qobject_cast<SaveLoadDialog *>(m_game.form(QStringLiteral("loadFile")));
+            load && load->isVisible())
+            load->refreshListing();
+    }
 
     // What the game does in answer to an input is that input's, in a record of the session.
     struct InputBracket
@@ -312,6 +327,12 @@ void ScriptDriver::wait(const QString &ms, Clock clock)
         fail(QStringLiteral("wait needs a whole number of milliseconds"));
         return;
     }
+    if (duration > gameTimeLeft()) {
+        fail(QStringLiteral("a script waits at most %1 milliseconds in all (30 days of game time)")
+                 .arg(MaxScriptGameMs));
+        return;
+    }
+    m_gameTimeAsked += duration;
     Scheduler &scheduler = m_game.scheduler();
     if (clock == Clock::Advance)
         scheduler.advance(duration);
@@ -399,6 +420,10 @@ void ScriptDriver::file(const QString &name, const QString &base64)
     }
     auto *load = qobject_cast<SaveLoadDialog *>(m_game.form(QStringLiteral("loadFile")));
     const QString path = QDir(load ? load->directory() : QDir::currentPath()).filePath(name);
+    if (m_privateFolder && !liesWithinFolder(path, m_privateFolder->path())) {
+        fail(QStringLiteral("%1 is outside the private folder: not written").arg(path));
+        return;
+    }
     QFile existing(path);
     if (existing.exists()) {
         if (existing.open(QIODevice::ReadOnly) && existing.readAll() == *decoded)
@@ -409,43 +434,67 @@ void ScriptDriver::file(const QString &name, const QString &base64)
             return;
         }
     }
-    if (!writeFileSafely(path, *decoded)) {
+    if (!(m_privateFolder ? writeScratchFile(path, *decoded) : writeFileSafely(path, *decoded))) {
         fail(QStringLiteral("cannot write %1").arg(path));
         return;
     }
-    if (load && load->isVisible())
-        load->refreshListing();
+    m_listingStale = load && load->isVisible();
 }
 
 void ScriptDriver::usePrivateFolder()
 {
-    if (m_privateFolder)
+    QString error;
+    if (enterPrivateFolder(&error))
         return;
+    fail(error);
+    m_halted = true;
+}
+
+bool ScriptDriver::enterPrivateFolder(QString *error)
+{
+    if (m_privateFolder)
+        return true;
     auto folder = std::make_unique<QTemporaryDir>();
     if (!folder->isValid()) {
-        fail(QStringLiteral("cannot make a private folder: %1").arg(folder->errorString()));
-        return;
+        *error = QStringLiteral("cannot make a private folder: %1").arg(folder->errorString());
+        return false;
     }
     if (m_recorder)
         m_recorder->privateFolderStarted();
     m_folderBefore = QDir::currentPath();
     QDir::setCurrent(folder->path());
-    // Dialogs made from here on start in the folder; those that exist move there.
-    for (const QString &name : {QStringLiteral("saveFile"), QStringLiteral("loadFile")}) {
-        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name)))
-            dialog->changeDirectory(folder->path());
-    }
     m_privateFolder = std::move(folder);
+    m_prompter.confineFileBoxesTo(m_privateFolder->path());
+    // Dialogs made from here on start in the folder and stay there; those that exist move there.
+    for (const QString &name : {QStringLiteral("saveFile"), QStringLiteral("loadFile")}) {
+        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name))) {
+            dialog->changeDirectory(m_privateFolder->path());
+            confineDialog(dialog);
+        }
+    }
+    m_dialogWatch = QObject::connect(&m_game, &Game::formRegistered, &m_game,
+                                     [this](QWidget *form) { confineDialog(form); });
+    return true;
+}
+
+void ScriptDriver::confineDialog(QWidget *form)
+{
+    if (auto *dialog = qobject_cast<SaveLoadDialog *>(form))
+        dialog->confineTo(m_privateFolder ? m_privateFolder->path() : QString());
 }
 
 void ScriptDriver::leavePrivateFolder()
 {
     if (!m_privateFolder)
         return;
+    QObject::disconnect(m_dialogWatch);
+    m_prompter.confineFileBoxesTo(QString());
     QDir::setCurrent(m_folderBefore);
     for (const QString &name : {QStringLiteral("saveFile"), QStringLiteral("loadFile")}) {
-        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name)))
+        if (auto *dialog = qobject_cast<SaveLoadDialog *>(m_game.form(name))) {
+            dialog->confineTo(QString());
             dialog->changeDirectory(m_folderBefore);
+        }
     }
     // An overwrite save would otherwise go into the folder that is about to vanish, and the
     // player would be told it was saved. With no file named the game asks for a new save.
@@ -516,6 +565,12 @@ void ScriptDriver::select(const QString &target, const QString &name)
         const int index = combo->findText(name);
         if (index < 0) {
             fail(QStringLiteral("%1 has no entry %2").arg(target, name));
+            return;
+        }
+        // A drive of the save and load dialogs is a folder the private one is not.
+        if (m_privateFolder && qobject_cast<SaveLoadDialog *>(form) &&
+            !liesWithinFolder(combo->itemData(index).toString(), m_privateFolder->path())) {
+            fail(QStringLiteral("%1 is outside the private folder").arg(name));
             return;
         }
         combo->setCurrentIndex(index);

@@ -2,6 +2,7 @@
 
 #include "app/ScriptTargets.h"
 
+#include <QMetaObject>
 #include <QString>
 #include <initializer_list>
 #include <memory>
@@ -23,6 +24,9 @@ public:
     // The longest wait one command may ask for: a day of game time. A longer one would keep the
     // title's clock ticking for hours of real time, or for ever.
     static constexpr qint64 MaxWaitMs = 24 * 60 * 60 * 1000;
+    // The most game time one script may ask for in all its waits: thirty days, far past any
+    // session a player leaves open, and still only seconds of real time when run at once.
+    static constexpr qint64 MaxScriptGameMs = 30 * MaxWaitMs;
 
     ScriptDriver(Game &game, ScriptedPrompter &prompter, Transcript &transcript);
     // Gives the working folder back as it was before a `privatefolder`, and removes that folder.
@@ -39,6 +43,12 @@ public:
     bool run(const QString &script);
     // Runs one line of a script as line lineNumber; an error is written to the transcript.
     void runCommand(int lineNumber, QString line);
+    // From here on the session's files live in a private folder of its own, and the dialogs'
+    // folders, the files written and the file boxes' answers stay inside it. False, with the
+    // reason in error and nothing changed, when no such folder can be made.
+    bool enterPrivateFolder(QString *error);
+    // How much game time the script's waits may still ask for.
+    qint64 gameTimeLeft() const { return MaxScriptGameMs - m_gameTimeAsked; }
     // The player takes the session over: the working folder and the dialogs go back to where
     // they were before a `privatefolder`, which is removed at once, and a career saved or
     // loaded there no longer names a file in it. Nothing changes without a private folder.
@@ -58,8 +68,11 @@ private:
     void close(const QString &formName);
     // Writes a file carried in the script into the folder the load dialog shows.
     void file(const QString &name, const QString &base64);
-    // From here on the session's files live in a private folder of its own.
+    // The `privatefolder` line: a script that cannot have its folder stops, so nothing it meant
+    // to keep there reaches the folder it runs in.
     void usePrivateFolder();
+    // Confines a save or load dialog to the private folder, or lets it go when there is none.
+    void confineDialog(QWidget *form);
     // A record made by another version of the game is played with a warning that says so.
     void checkVersion(const QString &comment);
     // Sends the screen's focused widget a key going down (press), up, or down again by auto-repeat.
@@ -87,5 +100,11 @@ private:
     SessionRecorder *m_recorder = nullptr;
     std::unique_ptr<QTemporaryDir> m_privateFolder;
     QString m_folderBefore;
+    QMetaObject::Connection m_dialogWatch;
     int m_lineNumber = 0;
+    qint64 m_gameTimeAsked = 0;
+    bool m_halted = false;
+    // Files carried since the load dialog last listed its folder: it lists them once, when the
+    // next other command comes, rather than once per file.
+    bool m_listingStale = false;
 };

@@ -72,3 +72,14 @@ bool ScriptFile::read(const QString &path, QByteArray *contents, QString *error)
         }
     }
 }
+
+QStringView ScriptFile::lineAt(QStringView text, qsizetype from, qsizetype *next)
+{
+    qsizetype end = from;
+    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+        ++end;
+    *next = end + 1;
+    if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
+        ++*next;
+    return text.sliced(from, end - from);
+}

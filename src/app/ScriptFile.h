@@ -16,4 +16,7 @@ public:
     // Reads the whole file at path into contents. On failure returns false, leaves contents
     // empty and puts in error a sentence that names the path and says what is wrong.
     static bool read(const QString &path, QByteArray *contents, QString *error);
+    // The line of text that starts at from, without its end (LF, CR LF, or a CR alone as old
+    // editors end lines), and in next where the line after it starts.
+    static QStringView lineAt(QStringView text, qsizetype from, qsizetype *next);
 };

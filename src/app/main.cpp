@@ -4,6 +4,8 @@
 #include "app/QuietTerminal.h"
 #include "app/ScriptFile.h"
 #include "app/ScriptedGame.h"
+#include "app/TerminationSignals.h"
+#include "app/WindowSystem.h"
 #include "platform/GameFiles.h"
 #include "platform/Transcript.h"
 #include "platform/Twips.h"
@@ -59,28 +61,21 @@ int play(GameApplication &app, QFile *record)
     return status;
 }
 
-// A record played in the game's windows, then the game in the player's hands; the transcript of
-// the replay goes to standard output as --script writes it.
-int replay(GameApplication &app, const QByteArray &record, const CommandLine &commandLine)
-{
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    Transcript transcript(out);
-    WindowedReplay replay(QString::fromUtf8(record), transcript, realPorts(), commandLine.speed(),
-                          commandLine.fromBout());
-    app.setBeforeInput([&replay] { replay.catchUpClock(); });
-    replay.start();
-    const int status = QApplication::exec();
-    app.setBeforeInput({});
-    return status;
-}
-
 // The file a session is recorded to, opened for writing; null, with the reason on standard
-// error, when it cannot be.
-std::unique_ptr<QFile> openRecord(const QString &path)
+// error, when it cannot be. A file asked for by name must be new, since one already there may
+// be anything of the player's, the script being played included; the replays folder's own
+// files are new names the folder has just reserved.
+enum class RecordFile { New, Reserved };
+std::unique_ptr<QFile> openRecord(const QString &path, RecordFile kind)
 {
     auto record = std::make_unique<QFile>(path);
-    if (!record->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (kind == RecordFile::New && record->exists()) {
+        QTextStream(stderr) << "ringglory: cannot record to " << path
+                            << ": a file of that name is already there\n";
+        return nullptr;
+    }
+    const QIODevice::OpenMode mode = kind == RecordFile::New ? QIODevice::NewOnly : QIODevice::Truncate;
+    if (!record->open(QIODevice::WriteOnly | mode)) {
         QTextStream(stderr) << "ringglory: cannot record to " << path << ": " << record->errorString() << '\n';
         return nullptr;
     }
@@ -97,9 +92,55 @@ std::unique_ptr<QFile> openSessionRecord()
         QTextStream(stderr) << "ringglory: this session is not recorded: no replays folder can be made\n";
         return nullptr;
     }
-    std::unique_ptr<QFile> record = openRecord(path);
+    std::unique_ptr<QFile> record = openRecord(path, RecordFile::Reserved);
     RecordFolder::prune(folder);
     return record;
+}
+// A record played in the game's windows, then the game in the player's hands; the transcript of
+// the replay goes to standard output as --script writes it.
+int replay(GameApplication &app, const QByteArray &record, const CommandLine &commandLine)
+{
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    Transcript transcript(out);
+    Game::Ports ports = realPorts();
+    auto prompter = std::make_unique<RecordingPrompter>(std::move(ports.prompter));
+    RecordingPrompter &recordingPrompter = *prompter;
+    ports.prompter = std::move(prompter);
+    auto &terminator = static_cast<ProcessTerminator &>(*ports.terminator);
+    WindowedReplay replay(QString::fromUtf8(record), transcript, std::move(ports), commandLine.speed(),
+                          commandLine.fromBout());
+    QString error;
+    if (!replay.start(&error)) {
+        QTextStream(stderr) << "ringglory: cannot replay " << commandLine.scriptPath() << ": " << error
+                            << '\n';
+        return 2;
+    }
+    // Once the player has the game the session is recorded as any other is: the record as far
+    // as it played, then what the player does.
+    std::unique_ptr<QFile> sessionRecord;
+    std::unique_ptr<SessionRecorder> recorder;
+    replay.setHandOverListener([&] {
+        sessionRecord = openSessionRecord();
+        if (!sessionRecord)
+            return;
+        sessionRecord->write(replay.playedRecord().toUtf8());
+        recorder = std::make_unique<SessionRecorder>(
+            replay.game(), *sessionRecord, SessionRecorder::Source::Player, QDateTime::currentDateTime());
+        recordingPrompter.setRecorder(recorder.get());
+        app.setRecorder(recorder.get());
+        terminator.setLastWords([&recorder] { recorder->finish(); });
+    });
+    // Stopped from outside, the replay still ends the ordinary way, so its private folder goes with it.
+    const TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::arrived,
+                     [](int signalNumber) { QCoreApplication::exit(128 + signalNumber); });
+    app.setBeforeInput([&replay] { replay.catchUpClock(); });
+    const int status = QApplication::exec();
+    app.setBeforeInput({});
+    app.setRecorder(nullptr);
+    recordingPrompter.setRecorder(nullptr);
+    return status;
 }
 } // namespace
 
@@ -136,12 +177,17 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    if (scripted)
+    if (scripted) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (!windowSystemReachable()) {
+        QTextStream(stderr) << "ringglory: no display to open the game's windows on (set DISPLAY or "
+                               "WAYLAND_DISPLAY, or play headless with --script)\n";
+        return 2;
+    }
     // A record asked for by name that cannot be written is refused before the game starts.
     std::unique_ptr<QFile> record;
     if (!commandLine.recordPath().isEmpty()) {
-        record = openRecord(commandLine.recordPath());
+        record = openRecord(commandLine.recordPath(), RecordFile::New);
         if (!record)
             return 2;
     }

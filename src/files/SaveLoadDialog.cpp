@@ -5,6 +5,7 @@
 #include "platform/GameLabel.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/core/FolderConfinement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -92,6 +93,8 @@ bool SaveLoadDialog::changeDirectory(const QString &path)
     const QString target = QDir::cleanPath(QDir(m_directory).absoluteFilePath(path));
     const QFileInfo info(target);
     if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        return false;
+    if (!m_confinement.isEmpty() && !liesWithinFolder(target, m_confinement))
         return false;
     m_directory = target;
     fillDirectories();

@@ -23,8 +23,10 @@ public:
     QString directory() const { return m_directory; }
     // Moves the directory list to the path (a relative path starts from the directory
     // shown) and the drive list with it; false, with nothing changed, when the path is
-    // not a directory that can be entered.
+    // not a directory that can be entered or lies outside the confinement.
     bool changeDirectory(const QString &path);
+    // Keeps the lists inside folder from here on, whoever asks them to move; empty lets them go anywhere.
+    void confineTo(const QString &folder) { m_confinement = folder; }
     // Lists the directory shown again, for files that have appeared in it.
     void refreshListing();
     // The script driver's `cd`: the same as changeDirectory.
@@ -91,4 +93,5 @@ private:
     QTreeWidget *m_directories = nullptr;
     QPushButton *m_open = nullptr;
     QString m_directory;
+    QString m_confinement;
 };

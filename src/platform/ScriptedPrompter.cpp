@@ -1,6 +1,7 @@
 #include "platform/ScriptedPrompter.h"
 
 #include "platform/Transcript.h"
+#include "platform/core/FolderConfinement.h"
 
 #include <QDebug>
 
@@ -68,6 +69,11 @@ QString ScriptedPrompter::showSaveFileName(const QString &caption, const QString
         complain(QStringLiteral("no input queued for the file box \"%1\": cancelled").arg(caption));
     else
         answer = m_inputs.dequeue();
+    if (answer && !m_fileBoxFolder.isEmpty() && !liesWithinFolder(*answer, m_fileBoxFolder)) {
+        complain(
+            QStringLiteral("the file box's answer %1 is outside the private folder: cancelled").arg(*answer));
+        answer.reset();
+    }
     if (m_transcript)
         m_transcript->write(QStringLiteral("filebox"), {caption, answer ? *answer : QStringLiteral("<cancel>")});
     return answer.value_or(QString());

@@ -20,6 +20,9 @@ public:
     void queueAnswer(bool yes) { m_answers.enqueue(yes); }
     void queueInput(const QString &text) { m_inputs.enqueue(text); }
     void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
+    // From here on a file box's answer outside folder is refused and the box cancelled; empty
+    // takes any path.
+    void confineFileBoxesTo(const QString &folder) { m_fileBoxFolder = folder; }
     // Answers and input texts queued and not yet taken by a box.
     qsizetype pendingAnswers() const { return m_answers.size(); }
     qsizetype pendingInputs() const { return m_inputs.size(); }
@@ -41,6 +44,7 @@ private:
     Transcript *m_transcript;
     QQueue<bool> m_answers;
     QQueue<std::optional<QString>> m_inputs;
+    QString m_fileBoxFolder;
     QStringList m_boxes;
     QStringList m_messageTexts;
 };

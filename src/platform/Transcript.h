@@ -15,7 +15,8 @@ public:
     // The clock whose time stamps each line; the Game's, once it exists.
     void setClock(const Scheduler *clock) { m_clock = clock; }
 
-    // Writes one event line; CR LF (or a lone line end) inside a field is written as \n.
+    // Writes one event line; CR LF (or a lone line end) inside a field is written as \n, a tab
+    // as a space, and any other control character as \xNN.
     void write(const QString &event, const QStringList &fields = {});
     // Writes an error line and remembers that the run failed.
     void error(const QString &message);

@@ -40,7 +40,7 @@ QString keyName(int key)
 } // namespace
 
 SessionRecorder::SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start)
-    : m_game(game), m_writer(out), m_source(source), m_options(game.options())
+    : m_game(game), m_writer(out, game.scheduler().now()), m_source(source), m_options(game.options())
 {
     m_writer.writeHeader(QStringLiteral(RINGGLORY_VERSION), start);
     if (m_source == Source::Player)

@@ -36,6 +36,7 @@ public:
     // its press and release are recorded at their own times.
     static constexpr const char *ActsWhileHeld = "actsWhileHeld";
 
+    // Records from the game's time now: a record that goes on from another, for one.
     SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start);
     // Writes the time up to now and pushes the record to its file.
     ~SessionRecorder() override;

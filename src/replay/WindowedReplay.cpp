@@ -1,5 +1,6 @@
 #include "replay/WindowedReplay.h"
 
+#include "app/ScriptFile.h"
 #include "data/GameState.h"
 #include "platform/Transcript.h"
 #include "platform/WallClockDriver.h"
@@ -73,8 +74,11 @@ WindowedReplay::~WindowedReplay()
     m_transcript.setClock(nullptr);
 }
 
-void WindowedReplay::start()
+bool WindowedReplay::start(QString *error)
 {
+    // Whatever the record says, its files live in a folder of the replay's own or nowhere.
+    if (!m_driver.enterPrivateFolder(error))
+        return false;
     QApplication::instance()->installEventFilter(&m_inputFilter);
     m_game.openTitle();
     if (m_fromBout > 0)
@@ -82,9 +86,10 @@ void WindowedReplay::start()
     else
         beginShowing();
     m_frame.start();
+    return true;
 }
 
-std::optional<WindowedReplay::PendingWait> WindowedReplay::parseWait(const QString &line)
+std::optional<WindowedReplay::PendingWait> WindowedReplay::parseWait(const QString &line) const
 {
     // Read as the driver reads it, so that a wait it would refuse goes to it and is refused there.
     const QString trimmed = line.trimmed();
@@ -98,9 +103,9 @@ std::optional<WindowedReplay::PendingWait> WindowedReplay::parseWait(const QStri
         return std::nullopt;
     bool ok = false;
     const qint64 ms = words[1].toLongLong(&ok);
-    if (!ok || ms < 0 || ms > ScriptDriver::MaxWaitMs)
+    if (!ok || ms < 0 || ms > std::min(ScriptDriver::MaxWaitMs, m_driver.gameTimeLeft()))
         return std::nullopt;
-    return PendingWait{line, ms, catchUp};
+    return PendingWait{line, ms, ms, catchUp};
 }
 
 bool WindowedReplay::atEnd() const
@@ -110,14 +115,11 @@ bool WindowedReplay::atEnd() const
 
 QString WindowedReplay::nextLine()
 {
-    qsizetype end = m_record.indexOf(QLatin1Char('\n'), m_position);
-    if (end < 0)
-        end = m_record.size();
-    QString line = m_record.mid(m_position, end - m_position);
-    m_position = end + 1;
+    m_lineStart = m_position;
+    qsizetype next = 0;
+    QString line = ScriptFile::lineAt(m_record, m_position, &next).toString();
+    m_position = next;
     ++m_lineNumber;
-    if (line.endsWith(QLatin1Char('\r')))
-        line.chop(1);
     return line;
 }
 
@@ -266,12 +268,25 @@ void WindowedReplay::finish()
     const QString message = endMessage();
     const bool recordEnded = m_terminator->recordEnded();
     handOver();
+    if (m_handedOver && !recordEnded)
+        m_handedOver();
     m_game.message(message);
     if (recordEnded) {
         m_game.end();
         return;
     }
     m_wallClockDriver = std::make_unique<WallClockDriver>(m_game.scheduler(), m_game.scheduler().now());
+}
+
+QString WindowedReplay::playedRecord() const
+{
+    QString played = QStringLiteral("privatefolder\n") + m_record.left(m_wait ? m_lineStart : m_position);
+    if (!played.endsWith(QLatin1Char('\n')))
+        played += QLatin1Char('\n');
+    // A catch-up cut short never happened; a wait cut short took the time its steps took.
+    if (m_wait && !m_wait->catchUp && m_wait->remaining < m_wait->total)
+        played += QStringLiteral("wait %1\n").arg(m_wait->total - m_wait->remaining);
+    return played;
 }
 
 void WindowedReplay::catchUpClock()

@@ -63,8 +63,10 @@ public:
     // Replaces how a box is kept on the screen (an event loop for its time by default).
     void setBoxHold(BoxHold hold) { m_hold = std::move(hold); }
 
-    // Opens the title screen and starts the replay, which then moves on every frame.
-    void start();
+    // Makes the replay's private folder, opens the title screen and starts the replay, which
+    // then moves on every frame. False, with the reason in error and nothing started, when the
+    // folder cannot be made.
+    bool start(QString *error);
     // Runs the record as far as the wall clock has come; at its end, hands the game over.
     void tick();
     // Asks the replay to stop where it stands and hand the game over, as Esc does.
@@ -73,6 +75,14 @@ public:
     // Once the player has the game, brings its clock up to the wall clock, as the game in the
     // player's hands does before each input; does nothing while the record plays.
     void catchUpClock();
+    // Called once the player has the game, just before the box that says so; not when the
+    // record's own game ended.
+    void setHandOverListener(std::function<void()> listener) { m_handedOver = std::move(listener); }
+    // The record as far as it has played, a wait cut short at the time it reached, in the private
+    // folder the replay played it in: the driver playing it from the start reaches the game as
+    // it stands.
+    QString playedRecord() const;
+
     // Whether the record is still playing (false once the player has the game).
     bool isReplaying() const { return m_phase != Phase::Player; }
     // Whether the replay is being shown on the wall clock now, rather than run at once.
@@ -86,11 +96,12 @@ private:
     struct PendingWait
     {
         QString line;
+        qint64 total;
         qint64 remaining;
         bool catchUp;
     };
 
-    static std::optional<PendingWait> parseWait(const QString &line);
+    std::optional<PendingWait> parseWait(const QString &line) const;
     bool atEnd() const;
     QString nextLine();
     void runLine(const QString &line);
@@ -117,6 +128,7 @@ private:
 
     QString m_record;
     qsizetype m_position = 0;
+    qsizetype m_lineStart = 0;
     int m_lineNumber = 0;
     std::optional<PendingWait> m_wait;
     double m_speed;
@@ -130,6 +142,7 @@ private:
     QElapsedTimer m_steadyClock;
     WallClock m_clock;
     BoxHold m_hold;
+    std::function<void()> m_handedOver;
     QPointer<QEventLoop> m_holdLoop;
     // The wall time the shown part began at, the wall time boxes have held it since, and the game
     // time its waits have taken.

@@ -3,7 +3,11 @@
 // of them needs a display or starts the game.
 #include "support/ProgramRun.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <utility>
 
 class TestCommandLine : public QObject
 {
@@ -52,13 +56,19 @@ private slots:
             << QStringList{"--script", "a.txt", "--from-bout", "2"} << 2 << QString()
             << QStringLiteral("--speed and --from-bout go with --replay.");
         QTest::newRow("a speed of 0") << QStringList{"--replay", "a.txt", "--speed", "0"} << 2 << QString()
-                                      << QStringLiteral("--speed needs a number above 0 and at most 1000, not '0'.");
+                                      << QStringLiteral("--speed needs a number from 0.01 to 1000, not '0'.");
         QTest::newRow("a speed that is no number")
             << QStringList{"--replay", "a.txt", "--speed", "fast"} << 2 << QString()
-            << QStringLiteral("--speed needs a number above 0 and at most 1000, not 'fast'.");
+            << QStringLiteral("--speed needs a number from 0.01 to 1000, not 'fast'.");
         QTest::newRow("a speed past the fastest")
             << QStringList{"--replay", "a.txt", "--speed", "1e9"} << 2 << QString()
-            << QStringLiteral("--speed needs a number above 0 and at most 1000, not '1e9'.");
+            << QStringLiteral("--speed needs a number from 0.01 to 1000, not '1e9'.");
+        QTest::newRow("a speed too slow to hold a box")
+            << QStringList{"--replay", "a.txt", "--speed", "1e-300"} << 2 << QString()
+            << QStringLiteral("--speed needs a number from 0.01 to 1000, not '1e-300'.");
+        QTest::newRow("a speed just under the slowest")
+            << QStringList{"--replay", "a.txt", "--speed", "0.0099"} << 2 << QString()
+            << QStringLiteral("--speed needs a number from 0.01 to 1000, not '0.0099'.");
         QTest::newRow("bout 0") << QStringList{"--replay", "a.txt", "--from-bout", "0"} << 2 << QString()
                                 << QStringLiteral("--from-bout needs a bout number from 1, not '0'.");
         QTest::newRow("a bout that is no number")
@@ -67,6 +77,19 @@ private slots:
         QTest::newRow("a record that cannot be written")
             << QStringList{"--record", "/nonexistent-folder/r.txt", "--script", RINGGLORY_SCENARIOS_DIR "/new_career.script"}
             << 2 << QString() << QStringLiteral("cannot record to /nonexistent-folder/r.txt");
+        // The game's windows need a display: without one the program says so rather than abort.
+        const QString noDisplay = QStringLiteral("ringglory: no display to open the game's windows on");
+        QTest::newRow("a replay without a display")
+            << QStringList{"--replay", RINGGLORY_SCENARIOS_DIR "/new_career.script"} << 2 << QString()
+            << noDisplay;
+        QTest::newRow("a replay slowed down without a display")
+            << QStringList{"--replay", RINGGLORY_SCENARIOS_DIR "/new_career.script", "--speed", "0.5"} << 2
+            << QString() << noDisplay;
+        // A record never replaces a file (see aRecordNeverReplacesAFile), a device's either.
+        QTest::newRow("a record over a device")
+            << QStringList{"--record", "/dev/null", "--script", RINGGLORY_SCENARIOS_DIR "/new_career.script"}
+            << 2 << QString()
+            << QStringLiteral("cannot record to /dev/null: a file of that name is already there");
     }
 
     void optionsAnswerWithoutADisplay()
@@ -79,6 +102,43 @@ private slots:
         QTEST(run.exitCode, "exitCode");
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.contains(out), qPrintable(run.out));
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+    }
+
+    // A record never replaces a file: not one of the player's, not the script it records.
+    void aRecordNeverReplacesAFile_data()
+    {
+        QTest::addColumn<bool>("overTheScript");
+        QTest::newRow("the script itself") << true;
+        QTest::newRow("another file") << false;
+    }
+
+    void aRecordNeverReplacesAFile()
+    {
+        QFETCH(bool, overTheScript);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString script = folder.filePath(QStringLiteral("s.script"));
+        const QString other = folder.filePath(QStringLiteral("career.sav"));
+        const QByteArray scriptText = "input 山田\ninput 東京\nclick frmMain.Command1\n";
+        for (const auto &[path, bytes] :
+             {std::pair{script, scriptText}, std::pair{other, QByteArray("mine")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const QString record = overTheScript ? script : other;
+        const ProgramRun run =
+            ProgramRun::start({QStringLiteral("--script"), script, QStringLiteral("--record"), record},
+                              ProgramRun::withoutDisplay(), folder.path());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(
+                     QStringLiteral("cannot record to %1: a file of that name is already there").arg(record)),
+                 qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QFile kept(record);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), overTheScript ? scriptText : QByteArray("mine"));
     }
 
     // The version line is all that --version prints, for scripts that read it.

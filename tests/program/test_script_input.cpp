@@ -93,6 +93,31 @@ private slots:
         }
     }
 
+    // Every way of ending lines is read as lines: a script whose lines end in a CR alone, as old
+    // editors write them, ran nothing at all and still reported success.
+    void everyLineEndEndsALine_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+
+    void everyLineEndEndsALine()
+    {
+        QFETCH(QByteArray, lineEnd);
+        const QString path = m_folder.filePath(QStringLiteral("line-ends.script"));
+        writeFile(path, QByteArrayList{"input 山田", "input 東京", "click frmMain.Command1", "click nowhere.Command1", ""}
+                            .join(lineEnd));
+        const ProgramRun run = ProgramRun::start({QStringLiteral("--script"), path}, ProgramRun::withoutDisplay(),
+                                                 m_folder.path());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(QLatin1String("\tshow\tMainCommand")), qPrintable(run.out));
+        // The lines are counted as written.
+        QVERIFY2(run.out.contains(QLatin1String("\terror\tline 4: ")), qPrintable(run.out));
+    }
+
     // A record that cannot be one is refused as a script is, before any window is opened.
     void replayRefusesWhatScriptRefuses_data()
     {

@@ -5,8 +5,12 @@
 
 #include "../support/FileBytes.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
+#include <QListWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
@@ -14,6 +18,8 @@ QString base64(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toBase64());
 }
+
+const QString NewCareer = QStringLiteral("input 山田\ninput 東京\nclick frmMain.Command1\n");
 } // namespace
 
 class RecordCommandsTest : public QObject
@@ -48,6 +54,32 @@ private slots:
         QTest::newRow("a path") << "file ../a.sav " + base64(career) << QByteArray() << QByteArray() << true;
         QTest::newRow("a hidden name") << "file .a.sav " + base64(career) << QByteArray() << QByteArray() << true;
         QTest::newRow("not base64") << QStringLiteral("file a.sav ***") << QByteArray() << QByteArray() << true;
+        // Inside a private folder every file the session writes stays there, wherever the
+        // record sends the dialogs or the file box.
+        const QString outside = m_folder.path();
+        QTest::newRow("a carried file after the load dialog was sent out")
+            << "privatefolder\nclick frmMain.Command2\ncd loadFile " + outside + "\nfile a.sav " +
+                   base64(career)
+            << QByteArray("mine") << QByteArray("mine") << true;
+        QTest::newRow("a save after the save dialog was sent out")
+            << "privatefolder\n" + NewCareer + "click MainCommand.cmdSaveAs\ncd saveFile " + outside +
+                   "\ntext saveFile.Text1 a\nclick saveFile.Open"
+            << QByteArray("mine") << QByteArray("mine") << true;
+        QTest::newRow("the load dialog sent to a drive")
+            << QStringLiteral("privatefolder\nclick frmMain.Command2\nselect loadFile.Drive1 /")
+            << QByteArray("mine") << QByteArray("mine") << true;
+        QTest::newRow("the growth picture given a path outside")
+            << "privatefolder\n" + NewCareer + "click MainCommand.cmdGrowth\ninput " + outside +
+                   "/a.sav\nclick Growth.cmdSavePicture"
+            << QByteArray("mine") << QByteArray("mine") << true;
+        QTest::newRow("the growth picture given a path up and out")
+            << "privatefolder\n" + NewCareer +
+                   "click MainCommand.cmdGrowth\ninput ../a.png\nclick Growth.cmdSavePicture"
+            << QByteArray() << QByteArray() << true;
+        QTest::newRow("the growth picture in the private folder")
+            << "privatefolder\n" + NewCareer +
+                   "click MainCommand.cmdGrowth\ninput chart.png\nclick Growth.cmdSavePicture"
+            << QByteArray() << QByteArray() << false;
     }
 
     void fileWritesOnlyWhereItMay()
@@ -61,6 +93,78 @@ private slots:
         QTEST(contents(QDir(m_folder.path()).filePath(QStringLiteral("a.sav"))), "after");
         // Nothing else is written, hidden or not.
         QVERIFY(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size() <= 1);
+    }
+
+    // A script whose private folder cannot be made goes no further than that line: what it
+    // meant to keep there never reaches the folder it runs in.
+    void noPrivateFolderStopsTheScript()
+    {
+        // A temporary folder that is a file: no folder can be made in it, by root either.
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+        const ReplayRun run = ReplayRun::of(QStringLiteral("privatefolder\nfile a.sav ") + base64("career"));
+        qputenv("TMPDIR", tmp);
+        QVERIFY(run.hadErrors);
+        QVERIFY2(run.errors().contains(QStringLiteral("line 1: cannot make a private folder")),
+                 qPrintable(run.errors()));
+        QVERIFY(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!run.transcript.contains(QStringLiteral("\tstate\t")));
+    }
+
+    // Files carried while the load dialog is open are listed in it once, when the record goes on,
+    // not once per file: a record of many files took time growing with the square of their number.
+    void carriedFilesAreListedOnce()
+    {
+        QString out;
+        QTextStream stream(&out);
+        Transcript transcript(stream);
+        ScriptedGame scripted(transcript);
+        ScriptDriver &driver = scripted.driver();
+        driver.run(QStringLiteral("privatefolder\nclick frmMain.Command2"));
+        auto *list = scripted.game()
+                         .form(QStringLiteral("loadFile"))
+                         ->findChild<QListWidget *>(QStringLiteral("File1"));
+        QVERIFY(list);
+        QSignalSpy listings(list->model(), &QAbstractItemModel::modelReset);
+        QString files;
+        for (int i = 0; i < 50; ++i)
+            files +=
+                QStringLiteral("file f%1.sav %2\n").arg(i, 2, 10, QLatin1Char('0')).arg(base64("career"));
+        driver.run(files + QStringLiteral("select loadFile.File1 f49.sav"));
+        stream.flush();
+        QVERIFY2(!transcript.hadErrors(), qPrintable(out));
+        QCOMPARE(listings.size(), 1);
+        QCOMPARE(list->count(), 50);
+    }
+
+    // A record's text reaches the transcript in its error lines and answers; a control character
+    // in it would have acted on the terminal showing the transcript (clearing it, retitling it).
+    void controlCharactersReachTheTranscriptAsCodes_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("an escape sequence in a line refused")
+            << QStringLiteral("click \x1b[2J") << QStringLiteral("\\x1b[2J is not FORM.CONTROL");
+        QTest::newRow("a bell and a backspace in an answer")
+            << QStringLiteral("input a\x07"
+                              "b\x08\nclick frmMain.Command1")
+            << QStringLiteral("a\\x07b\\x08");
+        QTest::newRow("a delete and a C1 control")
+            << QStringLiteral("click x\x7f\u009b") << QStringLiteral("x\\x7f\\x9b");
+    }
+
+    void controlCharactersReachTheTranscriptAsCodes()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, written);
+        const ReplayRun run = ReplayRun::of(line);
+        QVERIFY2(run.transcript.contains(written), qPrintable(run.transcript));
+        for (const QChar c : run.transcript)
+            QVERIFY2(c == u'\t' || c == u'\n' ||
+                         (c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)),
+                     qPrintable(QString::number(c.unicode(), 16)));
     }
 
     // A career saved in a private folder stays there: the working folder is given back and the

@@ -5,6 +5,7 @@
 #include "app/GamePorts.h"
 #include "app/ScriptedGame.h"
 #include "data/GameState.h"
+#include "data/GameStateJson.h"
 #include "platform/RecordingSound.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Transcript.h"
@@ -20,6 +21,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextStream>
 
@@ -95,7 +98,7 @@ struct ReplayRun
             held.append({box.isVisible() ? text : QStringLiteral("<not on the screen>"), ms});
             wall += ms;
         });
-        replay->start();
+        started = replay->start(&startError);
     }
 
     Game &game() { return replay->game(); }
@@ -132,6 +135,8 @@ struct ReplayRun
     Transcript transcript{stream};
     qint64 wall = 0;
     QList<Held> held;
+    bool started = false;
+    QString startError;
     ScriptedPrompter *playerPrompter = nullptr;
     RecordingTerminator *playerTerminator = nullptr;
     std::unique_ptr<WindowedReplay> replay;
@@ -409,6 +414,89 @@ private slots:
                  qPrintable(run.lastPlayerBox()));
     }
 
+    // A record that asks for no private folder gets one all the same: what it saves and the
+    // files it carries never land beside the player's own saves.
+    void aReplayNeverWritesBesideThePlayersSaves()
+    {
+        QTemporaryDir players;
+        QVERIFY(players.isValid());
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(players.path());
+        const QDir folder(players.path());
+        for (const QString &name : {QStringLiteral("hero.sav"), QStringLiteral("hero.history.csv")}) {
+            QFile mine(folder.filePath(name));
+            QVERIFY(mine.open(QIODevice::WriteOnly));
+            mine.write("mine");
+        }
+        {
+            ReplayRun run(NewCareer + QStringLiteral("click MainCommand.cmdSaveAs\ntext saveFile.Text1 hero\n"
+                                                     "click saveFile.Open\nfile planted.sav bWluZQ==\n"));
+            QVERIFY2(run.started, qPrintable(run.startError));
+            QVERIFY(run.playToEnd());
+            QVERIFY2(!run.out.contains(QLatin1String("\terror\t")), qPrintable(run.out));
+        }
+        QDir::setCurrent(before);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("hero.history.csv"), QStringLiteral("hero.sav")}));
+        for (const QString &name : {QStringLiteral("hero.sav"), QStringLiteral("hero.history.csv")}) {
+            QFile mine(folder.filePath(name));
+            QVERIFY(mine.open(QIODevice::ReadOnly));
+            QCOMPARE(mine.readAll(), QByteArray("mine"));
+        }
+    }
+
+    // Without a private folder there is no replay: nothing runs, and the caller is told why.
+    void noPrivateFolderNoReplay()
+    {
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+        ReplayRun run(NewCareer);
+        qputenv("TMPDIR", tmp);
+        QVERIFY(!run.started);
+        QVERIFY2(run.startError.startsWith(QStringLiteral("cannot make a private folder")),
+                 qPrintable(run.startError));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!run.game().form(QStringLiteral("frmMain")));
+    }
+
+    // What the player goes on from is recorded: the record as far as it played, a wait cut short
+    // included, played headless from the start reaches the game the player took over.
+    void thePlayedRecordReachesTheGameAsItStands_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<qint64>("stopAt");
+        QTest::newRow("stopped within a wait of training")
+            << scenario(QStringLiteral("training_workouts")) << qint64(7000);
+        QTest::newRow("stopped within a bout")
+            << scenario(QStringLiteral("spar_first_bout")) << qint64(20000);
+        QTest::newRow("a record without a line end at its end")
+            << NewCareer + QStringLiteral("wait 500") << qint64(100000);
+    }
+
+    void thePlayedRecordReachesTheGameAsItStands()
+    {
+        QFETCH(QString, record);
+        QFETCH(qint64, stopAt);
+        ReplayRun run(record, 4.0);
+        QVERIFY(run.started);
+        while (run.replay->isReplaying() && run.now() < stopAt)
+            run.play(WindowedReplay::FrameMs);
+        run.replay->stop();
+        QVERIFY(run.playToEnd());
+        const QString played = run.replay->playedRecord();
+        QVERIFY2(played.startsWith(QStringLiteral("privatefolder\n")), qPrintable(played.left(100)));
+
+        QString out;
+        QTextStream stream(&out);
+        Transcript transcript(stream);
+        ScriptedGame again(transcript);
+        QVERIFY(again.driver().run(played));
+        QCOMPARE(again.game().scheduler().now(), run.now());
+        QCOMPARE(gameStateToJson(again.game().state()), gameStateToJson(run.game().state()));
+    }
+
     void theRecordsSettingsNeverReachThePlayersStore()
     {
         QMap<QString, QVariant> playersValues{{QStringLiteral("volume"), 80}};
@@ -419,7 +507,8 @@ private slots:
         Transcript transcript(stream);
         WindowedReplay replay(QStringLiteral("setting mute on\n"), transcript, std::move(player));
         replay.setBoxHold([](QWidget &, qint64) {});
-        replay.start();
+        QString error;
+        QVERIFY2(replay.start(&error), qPrintable(error));
         // The replay starts from the settings the record starts from, as the script driver does.
         QCOMPARE(replay.game().options().volume, 100);
         replay.tick();

@@ -1,6 +1,7 @@
 // A script's wait: any length up to a day of game time runs, a longer one or one that is no
 // number is refused with an error line and leaves the clock where it was, so no script can
-// hang the program or run the game clock past what it can hold.
+// hang the program or run the game clock past what it can hold; nor can all its waits together
+// ask for more than a month of game time.
 #include "app/ScriptedGame.h"
 #include "platform/Transcript.h"
 
@@ -42,6 +43,20 @@ private slots:
             << QStringList{QStringLiteral("wait -9223372036854775808")} << QStringList{notANumber(4)} << qint64(0);
         QTest::newRow("digits beyond ASCII")
             << QStringList{QStringLiteral("wait １０００")} << QStringList{notANumber(4)} << qint64(0);
+        // All the waits of a script together are bounded too: a record of many day-long waits
+        // would keep the program busy for hours.
+        const auto allTooLong = [](int line) {
+            return QStringLiteral("line %1: a script waits at most 2592000000 milliseconds in all (30 days of game "
+                                  "time)")
+                .arg(line);
+        };
+        QStringList month(30, day);
+        QTest::newRow("thirty days in all") << month << QStringList() << qint64(2592000000);
+        QTest::newRow("a day past thirty days in all")
+            << (QStringList(month) << day << QStringLiteral("wait 0")) << QStringList{allTooLong(34)}
+            << qint64(2592000000);
+        QTest::newRow("a catch-up past thirty days in all")
+            << (QStringList(month) << QStringLiteral("catchup 1")) << QStringList{allTooLong(34)} << qint64(2592000000);
         QTest::newRow("not a whole number")
             << QStringList{QStringLiteral("wait 1e9"), QStringLiteral("wait 0x7fffffffffffffff")}
             << QStringList{notANumber(4), notANumber(5)} << qint64(0);

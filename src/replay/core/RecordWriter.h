@@ -16,7 +16,11 @@ public:
     // How much game time may pass before what has been written is pushed to the file.
     static constexpr qint64 FlushEveryMs = 1000;
 
-    explicit RecordWriter(QIODevice &out) : m_out(out) {}
+    // A record of a session whose game clock stands at startMs when the record begins.
+    explicit RecordWriter(QIODevice &out, qint64 startMs = 0)
+        : m_out(out), m_recordedNow(startMs), m_flushedAt(startMs)
+    {
+    }
     RecordWriter(const RecordWriter &) = delete;
     RecordWriter &operator=(const RecordWriter &) = delete;
 
