@@ -1,3 +1,4 @@
+#include "../support/DiskFailures.h"
 #include "../support/FileBytes.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
@@ -23,12 +24,17 @@
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 // Clicks as the player would, turning first to the tab that holds the button.
@@ -382,6 +388,74 @@ private slots:
         }
         QVERIFY(growth.isVisible());
     }
+
+    // A picture that cannot be written whole is not written at all: the old picture stays byte for
+    // byte, nothing but a regular file is ever replaced (as the superuser, /dev/full itself was), no
+    // temporary file is left, and the player is told.
+    void failedPictureKeepsTheOldPicture_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("file size limit") << "limit";
+        QTest::newRow("full tmpfs") << "tmpfs";
+        QTest::newRow("a full device, as /dev/full") << "device";
+        QTest::newRow("a pipe") << "pipe";
+    }
+    void failedPictureKeepsTheOldPicture()
+    {
+        QFETCH(QString, failure);
+        Career career;
+        career.rest();
+        const QString path = career.path(QStringLiteral("old.png"));
+        const QString filler = career.path(QStringLiteral("filler"));
+        const QByteArray old = "an older picture";
+        const auto setup = [&] {
+            if (failure == QLatin1String("tmpfs"))
+                return mountPrivateTmpfs(career.directory.path(), 64);
+            if (failure == QLatin1String("device"))
+                return ::geteuid() == 0 &&
+                       ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+            if (failure == QLatin1String("pipe"))
+                return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+            return true;
+        };
+        const ChildRun run = runInChild(setup, [&] {
+            const bool regular = failure == QLatin1String("limit") || failure == QLatin1String("tmpfs");
+            if (regular)
+                put(path, old);
+            const bool broken = failure == QLatin1String("tmpfs")   ? fillDisk(filler)
+                                : failure == QLatin1String("limit") ? limitFileSize(1000)
+                                                                    : true;
+            Growth &growth = career.openGrowth();
+            career.fixture.prompter->clearRecord();
+            career.fixture.prompter->queueInput(path);
+            click(&growth, QStringLiteral("cmdSavePicture"));
+            QStringList entries =
+                QDir(career.directory.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            entries.removeAll(QStringLiteral("filler"));
+            const QFileInfo left(path);
+            const QJsonObject report{
+                {QStringLiteral("broken"), broken},
+                {QStringLiteral("messages"),
+                 QJsonArray::fromStringList(career.fixture.prompter->messageTexts())},
+                {QStringLiteral("kept"), regular ? contents(path) == old : !left.isFile() && left.exists()},
+                {QStringLiteral("entries"), QJsonArray::fromStringList(entries)},
+            };
+            return QJsonDocument(report).toJson(QJsonDocument::Compact);
+        });
+        if (run.end == ChildRun::End::SetupFailed)
+            QSKIP("this needs the superuser here");
+        QCOMPARE(run.end, ChildRun::End::Finished);
+        const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+        QVERIFY(report.value(QStringLiteral("broken")).toBool());
+        QVERIFY(report.value(QStringLiteral("kept")).toBool());
+        QCOMPARE(report.value(QStringLiteral("entries")).toVariant().toStringList(),
+                 QStringList{QStringLiteral("old.png")});
+        QCOMPARE(
+            report.value(QStringLiteral("messages")).toVariant().toStringList(),
+            QStringList{QStringLiteral("「") + path + QStringLiteral("」に画像を保存できませんでした。")});
+    }
+
 };
 
 QTEST_MAIN(GrowthTest)
