@@ -51,11 +51,21 @@ void saveFile::saveHistory()
 {
     const GameState &state = m_game.state();
     const QString path = historyPathFor(state.varFileName);
-    if (writeHistoryFile(path, m_game.history(), state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText()))
-        return;
-    // The save itself is written; only the chart's days are not, and the old history file stays.
-    m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + QDir::toNativeSeparators(path) +
-                   QStringLiteral("」を書き込めませんでした。\r\n保存場所の空きを確かめて下さい。"));
+    const QString shownPath = QDir::toNativeSeparators(path);
+    // The save itself is written; only the chart's days may not be, and then the old history file stays.
+    switch (writeHistoryFile(path, m_game.history(),
+                             state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText())) {
+    case HistoryWrite::Written:
+        break;
+    case HistoryWrite::CannotWrite:
+        m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + shownPath +
+                       QStringLiteral("」を書き込めませんでした。\r\n保存場所の空きを確かめて下さい。"));
+        break;
+    case HistoryWrite::CannotHold:
+        m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + shownPath +
+                       QStringLiteral("」は記録できる大きさや値を超えたため、書き込めませんでした。"));
+        break;
+    }
 }
 
 void saveFile::openClicked()

@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -243,7 +244,7 @@ private slots:
             GameState someoneElse = career.state();
             someoneElse.varNowDate = 1;
             other.recordDay(someoneElse, DayKind::Rest);
-            QVERIFY(writeHistoryFile(historyPath, other, QStringLiteral("鈴木")));
+            QCOMPARE(writeHistoryFile(historyPath, other, QStringLiteral("鈴木")), HistoryWrite::Written);
         } else {
             QVERIFY(put(historyPath, contents(historyPath).replace("rest", "nap")));
         }
@@ -282,6 +283,26 @@ private slots:
         QVERIFY(career.game().hub().isEnabled());
     }
 
+    // A day no history file holds (a hand-made save's values) is not written over the older
+    // history, which the next load still reads; the player is told why.
+    void historyPastTheFileBoundsIsToldAndTheOldOneStays()
+    {
+        Career career;
+        career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QString historyPath = career.path(QStringLiteral("mine.history.csv"));
+        const QByteArray written = contents(historyPath);
+        career.state().Chara(1, CharaTable::Guts) = MaxHistoryValue + 1;
+        career.rest();
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.first().contains(historyPath));
+        QVERIFY(messages.first().contains(QStringLiteral("記録できる大きさや値を超えた")));
+        QCOMPARE(contents(historyPath), written);
+    }
+
     void chartReadsTheDaysDrawn()
     {
         Career career;
@@ -303,6 +324,34 @@ private slots:
         click(&growth, QStringLiteral("Command1"));
         QVERIFY(!growth.isVisible());
         QVERIFY(career.game().hub().isEnabled());
+    }
+
+    // The value labels stand right-aligned left of the plot: a number too wide for that margin
+    // would run out past the widget's left edge.
+    void axisLabelsStayInsideTheChart_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::newRow("at the bound") << MaxHistoryValue;
+        QTest::newRow("past it, from a hand-made save") << 50000000;
+        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max();
+    }
+    void axisLabelsStayInsideTheChart()
+    {
+        QFETCH(int, value);
+        Career career;
+        DayEntry entry;
+        entry.ranking = QStringLiteral("ランキング外");
+        QList<DayEntry> entries;
+        for (const int day : {MaxHistoryDay - 1, MaxHistoryDay}) {
+            entry.day = day;
+            entry.power = entry.quickness = entry.guts = entry.strength = entry.maxStrength = value;
+            entries.append(entry);
+        }
+        career.game().history() = CareerHistory::fromEntries(MaxHistoryDay - 1, entries);
+        auto *chart = career.openGrowth().findChild<GrowthChart *>();
+        const QImage picture = chart->grab().toImage();
+        for (int y = 0; y < picture.height(); ++y)
+            QCOMPARE(picture.pixelColor(0, y), QColor(Qt::white));
     }
 
     void hoverNamesTheOpponentAndTheTitle()

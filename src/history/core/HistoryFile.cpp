@@ -14,9 +14,16 @@ QString historyPathFor(const QString &savePath)
     return base + QStringLiteral(".history.csv");
 }
 
-bool writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
+HistoryWrite writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
 {
-    return writeFileSafely(path, encodeHistoryCsv(history, boxerName));
+    // A file the reader would refuse is not written: the next load would find it broken.
+    for (const DayEntry &entry : history.entries())
+        if (!fitsHistoryFile(entry))
+            return HistoryWrite::CannotHold;
+    const QByteArray bytes = encodeHistoryCsv(history, boxerName);
+    if (bytes.size() > MaxHistoryFileBytes)
+        return HistoryWrite::CannotHold;
+    return writeFileSafely(path, bytes) ? HistoryWrite::Written : HistoryWrite::CannotWrite;
 }
 
 CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how)
