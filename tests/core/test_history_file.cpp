@@ -266,6 +266,25 @@ private slots:
         QCOMPARE(read, CareerHistory(loadedDay));
     }
 
+    void setAsideKeepsTheFileUnderAFreeName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.history.csv"));
+        QVERIFY(put(path, "first"));
+        const QString kept = setHistoryFileAside(path);
+        QCOMPARE(kept, path + QStringLiteral(".broken"));
+        QCOMPARE(contents(kept), QByteArray("first"));
+        QVERIFY(!QFileInfo::exists(path));
+
+        // A name taken, by a file or by a link to nowhere, is never replaced.
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), path + QStringLiteral(".broken-2")));
+        QVERIFY(put(path, "second"));
+        QCOMPARE(setHistoryFileAside(path), path + QStringLiteral(".broken-3"));
+        QCOMPARE(contents(kept), QByteArray("first"));
+        QCOMPARE(contents(path + QStringLiteral(".broken-3")), QByteArray("second"));
+        QCOMPARE(setHistoryFileAside(path), QString());
+    }
+
     void historyBegunAtALoadStartsAtItsFirstDay()
     {
         GameState state = newCareer();

@@ -505,6 +505,65 @@ private slots:
             QStringList{QStringLiteral("「") + path + QStringLiteral("」に画像を保存できませんでした。")});
     }
 
+    // A history the loaded career could not use may hold days found nowhere else: the next save
+    // keeps it beside the save under another name and says so once, instead of writing over it.
+    void unreadHistoryIsKeptAtTheNextSave_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::newRow("broken") << "broken";
+        QTest::newRow("another boxer's") << "other";
+        QTest::newRow("days past the save") << "later";
+    }
+    void unreadHistoryIsKeptAtTheNextSave()
+    {
+        QFETCH(QString, history);
+        Career career;
+        for (int day = 0; day < 3; ++day)
+            career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QString savePath = career.path(QStringLiteral("mine.sav"));
+        const QString historyPath = career.path(QStringLiteral("mine.history.csv"));
+        if (history == QLatin1String("broken")) {
+            QVERIFY(put(historyPath, contents(historyPath).replace("rest", "nap")));
+        } else if (history == QLatin1String("other")) {
+            QVERIFY(put(historyPath, contents(historyPath).replace("山田", "鈴木")));
+        } else {
+            // An older copy of the save put back over the one that went on.
+            const QByteArray olderSave = contents(savePath);
+            career.rest();
+            career.rest();
+            click(&career.game().hub(), QStringLiteral("cmdSave"));
+            QVERIFY(put(savePath, olderSave));
+        }
+        const QByteArray unread = contents(historyPath);
+        career.load(QStringLiteral("mine.sav"));
+        QCOMPARE(career.game().history(), CareerHistory(4));
+        career.rest();
+        const auto kept = [&] {
+            return QDir(career.directory.path())
+                .entryList({QStringLiteral("mine.history.csv.broken*")}, QDir::Files);
+        };
+        QVERIFY(kept().isEmpty());
+
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        QCOMPARE(kept().size(), 1);
+        const QString keptPath = career.path(kept().first());
+        QCOMPARE(contents(keptPath), unread);
+        QCOMPARE(decodeHistoryCsv(contents(historyPath))->entries, career.entries());
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.first().contains(historyPath));
+        QVERIFY(messages.first().contains(keptPath));
+
+        // Once kept, the history written is this career's own: the next save just writes it.
+        career.rest();
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        QCOMPARE(career.fixture.prompter->messageTexts().size(), 1);
+        QCOMPARE(kept().size(), 1);
+        QCOMPARE(decodeHistoryCsv(contents(historyPath))->entries, career.entries());
+    }
 };
 
 QTEST_MAIN(GrowthTest)

@@ -60,3 +60,13 @@ CareerHistory readHistoryFile(const QString &path, const GameState &state, Histo
     const int startDay = decoded->entries.isEmpty() ? loadedDay : decoded->entries.first().day;
     return CareerHistory::fromEntries(startDay, std::move(decoded->entries));
 }
+
+QString setHistoryFileAside(const QString &path)
+{
+    // A name from the file alone, never from a clock, so that a replay keeps it under the same name.
+    const QString base = path + QStringLiteral(".broken");
+    QString kept = base;
+    for (int copy = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++copy)
+        kept = base + QLatin1Char('-') + QString::number(copy);
+    return QFile::rename(path, kept) ? kept : QString();
+}

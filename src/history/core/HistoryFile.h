@@ -29,3 +29,8 @@ enum class HistoryLoad {
 // missing, belongs to another career or is broken, an empty history that starts on the
 // state's day. Never fails: the reason is given in how.
 CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how = nullptr);
+
+// Renames the file at path to PATH.broken beside it (PATH.broken-2, -3, ... while that name is
+// taken), so that a history a save would write over is kept. The new path, or an empty one when
+// the file could not be renamed.
+QString setHistoryFileAside(const QString &path);
