@@ -87,7 +87,8 @@ int main(int argc, char **argv)
     const QString path = directory.filePath(QStringLiteral("career.history.csv"));
     bool allWritten = true;
     print("save the history file", timed(Runs, [&] {
-              allWritten = writeHistoryFile(path, history, QStringLiteral("山田")) && allWritten;
+              allWritten = writeHistoryFile(path, history, QStringLiteral("山田")) == HistoryWrite::Written &&
+                           allWritten;
           }));
     bool allRead = true;
     print("load the history file", timed(Runs, [&] { allRead = readHistoryFile(path, state) == history && allRead; }));

@@ -58,6 +58,10 @@ public:
     GameState &state() { return m_state; }
     // The career day by day; a new career starts it afresh and a load replaces it.
     CareerHistory &history() { return m_history; }
+    // The history file beside the save last loaded when the load could not use it (broken,
+    // another boxer's, days past the save): the next save there keeps it under another name.
+    // Empty when there is none.
+    QString &unreadHistoryFile() { return m_unreadHistoryFile; }
     Scheduler &scheduler() { return m_scheduler; }
     Random &random() { return *m_ports.random; }
     Prompter &prompter() { return *m_ports.prompter; }
@@ -153,6 +157,7 @@ private:
     Scheduler m_scheduler;
     GameState m_state;
     CareerHistory m_history;
+    QString m_unreadHistoryFile;
     GameOptions m_options;
     Transcript *m_transcript = nullptr;
     QList<QPointer<QWidget>> m_forms;

@@ -81,7 +81,7 @@ void loadFile::openClicked()
         return;
     case SaveFileLoad::Loaded:
         state.varFileName = path;
-        m_game.history() = readHistoryFile(historyPathFor(path), state);
+        loadHistory(path);
         if (fromTitle) {
             state.varTitleLoad = 0;
             showCentredOver(m_game.hub(), this);
@@ -89,6 +89,15 @@ void loadFile::openClicked()
         returnToHub();
         return;
     }
+}
+
+void loadFile::loadHistory(const QString &savePath)
+{
+    const QString path = historyPathFor(savePath);
+    HistoryLoad how = HistoryLoad::Loaded;
+    m_game.history() = readHistoryFile(path, m_game.state(), &how);
+    const bool unread = how == HistoryLoad::Broken || how == HistoryLoad::Foreign;
+    m_game.unreadHistoryFile() = unread ? path : QString();
 }
 
 void loadFile::cancelClicked()

@@ -19,6 +19,8 @@ protected:
     void cancelClicked() override;
 
 private:
+    // Reads the history beside the save at that path, noting a file it could not use.
+    void loadHistory(const QString &savePath);
     void returnToHub();
 
     QListWidget *m_files = nullptr;

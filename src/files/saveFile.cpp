@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 saveFile::saveFile(Game &game)
@@ -51,11 +52,42 @@ void saveFile::saveHistory()
 {
     const GameState &state = m_game.state();
     const QString path = historyPathFor(state.varFileName);
-    if (writeHistoryFile(path, m_game.history(), state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText()))
-        return;
-    // The save itself is written; only the chart's days are not, and the old history file stays.
-    m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + QDir::toNativeSeparators(path) +
-                   QStringLiteral("」を書き込めませんでした。\r\n保存場所の空きを確かめて下さい。"));
+    const QString shownPath = QDir::toNativeSeparators(path);
+    // A history the load could not use may hold days found nowhere else: it is kept under
+    // another name, never written over.
+    QString keptAs;
+    QString &unread = m_game.unreadHistoryFile();
+    if (!unread.isEmpty() && QFileInfo(unread) == QFileInfo(path)) {
+        if (QFileInfo(path).isFile()) {
+            keptAs = setHistoryFileAside(path);
+            if (keptAs.isEmpty()) {
+                m_game.message(
+                    QStringLiteral("セーブはできましたが、読み込めない成長記録「") + shownPath +
+                    QStringLiteral("」の名前を変えられないため、新しい成長記録は書き込みませんでした。"));
+                return;
+            }
+        }
+        unread.clear();
+    }
+    // The save itself is written; only the chart's days may not be, and then the old history file stays.
+    switch (writeHistoryFile(path, m_game.history(),
+                             state.Chara(CharaTable::PlayerRow, CharaTable::Name).toText())) {
+    case HistoryWrite::Written:
+        break;
+    case HistoryWrite::CannotWrite:
+        m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + shownPath +
+                       QStringLiteral("」を書き込めませんでした。\r\n保存場所の空きを確かめて下さい。"));
+        break;
+    case HistoryWrite::CannotHold:
+        m_game.message(QStringLiteral("セーブはできましたが、成長記録「") + shownPath +
+                       QStringLiteral("」は記録できる大きさや値を超えたため、書き込めませんでした。"));
+        break;
+    }
+    if (!keptAs.isEmpty())
+        m_game.message(
+            QStringLiteral("「") + shownPath +
+            QStringLiteral("」はこのセーブデータの成長記録として読み込めなかったため、消さずに「") +
+            QDir::toNativeSeparators(keptAs) + QStringLiteral("」として残しました。"));
 }
 
 void saveFile::openClicked()

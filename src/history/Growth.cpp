@@ -7,12 +7,13 @@
 #include "platform/CloseKeys.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "platform/core/SafeFileWrite.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 constexpr int ClientWidth = 10800;
@@ -87,10 +88,12 @@ void Growth::savePicture()
                                                         QStringLiteral("PNG 画像 (*.png)"));
     if (path.isEmpty())
         return;
-    // Written whole or not at all: a picture that fails halfway leaves any old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_chart->grab().save(&file, "PNG") || !file.commit()) {
-        file.cancelWriting();
+    // Made in memory and written as a save is, whole or not at all: a full disk leaves any old
+    // picture as it was.
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    if (!buffer.open(QIODevice::WriteOnly) || !m_chart->grab().save(&buffer, "PNG") ||
+        !writeFileSafely(path, picture)) {
         m_game.message(QStringLiteral("「") + QDir::toNativeSeparators(path) +
                        QStringLiteral("」に画像を保存できませんでした。"));
     }

@@ -1,5 +1,6 @@
 #include "history/GrowthChart.h"
 
+#include "history/core/HistoryCsv.h"
 #include "info/core/FightRecord.h"
 
 #include <QHelpEvent>
@@ -110,6 +111,9 @@ void GrowthChart::setHistory(const CareerHistory &history)
     for (const DayEntry &entry : m_history.entries())
         for (const Series &series : AllSeries)
             m_highest = std::max(m_highest, entry.*series.value);
+    // Past the largest value a history file holds (a hand-made save) the lines leave the plot
+    // rather than the labels their margin, and the scale's sums stay in range.
+    m_highest = std::min(m_highest, MaxHistoryValue);
     update();
 }
 

@@ -28,6 +28,7 @@ void startNewCareer(Game &game)
     subCharaDataLoad(state.Chara);
     state.varNowDate = 1;
     game.history() = CareerHistory();
+    game.unreadHistoryFile().clear();
 
     askUntilAcceptable(game, CharaTable::Name, QStringLiteral("名前を入力して下さい(五文字以内)"),
                        QStringLiteral("ボクサー名"));

@@ -105,6 +105,18 @@ private slots:
         QTest::newRow("open quote") << Head + "1,rest,10,10,10,90,99,\"ランキング外,,\r\n";
         QTest::newRow("text after a quote") << Head + "1,rest,10,10,10,90,99,\"ランキング\"外,,\r\n";
         QTest::newRow("not UTF-8") << QByteArray(Head).replace("山田", "\x8E\x52\x93\x63") + row;
+        // Numbers only as the writer writes them, and only what a career can reach.
+        QTest::newRow("NUL inside a number")
+            << Head + "1,rest,4" + '\0' + " 0,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("plus sign") << Head + "1,rest,+4,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("spaces around") << Head + "1,rest, 4 ,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("leading zero") << Head + "01,rest,4,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("negative strength") << Head + "1,rest,10,10,10,-1,99,ランキング外,,\r\n";
+        QTest::newRow("INT_MAX") << Head + "1,rest,2147483647,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("value past the bound") << Head + "1,rest,10,10,100000,90,99,ランキング外,,\r\n";
+        QTest::newRow("day past the bound") << Head + "1000000,rest,10,10,10,90,99,ランキング外,,\r\n";
+        QTest::newRow("result code zero") << Head + "1,bout,10,10,10,90,99,ランキング外,森下,0\r\n";
+        QTest::newRow("result code past 27") << Head + "1,bout,10,10,10,90,99,ランキング外,森下,28\r\n";
     }
     void malformedTextIsRefused()
     {
@@ -138,7 +150,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("career.history.csv"));
         QVERIFY(put(path, "an older history"));
         const CareerHistory history = sampleHistory();
-        QVERIFY(writeHistoryFile(path, history, QStringLiteral("山田")));
+        QCOMPARE(writeHistoryFile(path, history, QStringLiteral("山田")), HistoryWrite::Written);
         QCOMPARE(contents(path), encodeHistoryCsv(history, QStringLiteral("山田")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("career.history.csv")});
         GameState state = newCareer();
@@ -146,6 +158,57 @@ private slots:
         HistoryLoad how = HistoryLoad::Broken;
         QCOMPARE(readHistoryFile(path, state, &how), history);
         QCOMPARE(how, HistoryLoad::Loaded);
+    }
+
+    // The writer writes nothing the reader refuses: a career at the bounds reads back whole, and
+    // a history past them is not written at all, so an older file stays readable.
+    void writerAndReaderAgreeAtTheBounds()
+    {
+        GameState state = newCareer();
+        state.varNowDate = MaxHistoryDay;
+        for (const int column :
+             {CharaTable::Punch, CharaTable::Quick, CharaTable::Guts, CharaTable::MaxStrength})
+            state.Chara(1, column) = MaxHistoryValue;
+        state.Chara(1, CharaTable::Strength) = 0;
+        // Long titles bring the file to its largest size in a few days.
+        constexpr int Days = 32;
+        CareerHistory history(MaxHistoryDay - Days + 1);
+        for (int day = MaxHistoryDay - Days + 1; day <= MaxHistoryDay; ++day) {
+            state.varNowDate = day;
+            state.Chara(1, CharaTable::Ranking) = QString(int(MaxHistoryFileBytes / Days), QLatin1Char('x'));
+            history.recordDay(state, DayKind::Rest);
+        }
+        const QString boxer = QStringLiteral("山田");
+        const qint64 over = encodeHistoryCsv(history, boxer).size() - MaxHistoryFileBytes;
+        QVERIFY(over > 0);
+        QList<DayEntry> entries = history.entries();
+        entries.last().ranking.chop(over);
+        const CareerHistory atTheBound = CareerHistory::fromEntries(history.startDay(), entries);
+        QCOMPARE(qint64(encodeHistoryCsv(atTheBound, boxer).size()), MaxHistoryFileBytes);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.history.csv"));
+        QCOMPARE(writeHistoryFile(path, atTheBound, boxer), HistoryWrite::Written);
+        GameState loaded = newCareer();
+        loaded.varNowDate = MaxHistoryDay + 1;
+        HistoryLoad how = HistoryLoad::Broken;
+        QCOMPARE(readHistoryFile(path, loaded, &how), atTheBound);
+        QCOMPARE(how, HistoryLoad::Loaded);
+
+        const QByteArray written = contents(path);
+        entries.last().ranking += QLatin1Char('x');
+        QCOMPARE(writeHistoryFile(path, CareerHistory::fromEntries(history.startDay(), entries), boxer),
+                 HistoryWrite::CannotHold);
+        QCOMPARE(contents(path), written);
+
+        // A value no career reaches, such as a hand-made save brings, is not written either.
+        CareerHistory pastTheValues;
+        state.varNowDate = 1;
+        state.Chara(1, CharaTable::Ranking) = QStringLiteral("ランキング外");
+        state.Chara(1, CharaTable::Guts) = MaxHistoryValue + 1;
+        pastTheValues.recordDay(state, DayKind::Rest);
+        QCOMPARE(writeHistoryFile(path, pastTheValues, boxer), HistoryWrite::CannotHold);
+        QCOMPARE(contents(path), written);
     }
 
     void failedWriteKeepsTheOldFile_data()
@@ -163,7 +226,7 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("career.history.csv")));
         else
             path = dir.filePath(QStringLiteral("nowhere/career.history.csv"));
-        QVERIFY(!writeHistoryFile(path, sampleHistory(), QStringLiteral("山田")));
+        QCOMPARE(writeHistoryFile(path, sampleHistory(), QStringLiteral("山田")), HistoryWrite::CannotWrite);
         QCOMPARE(QFileInfo(path).isDir(), failure == QLatin1String("directory"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
@@ -203,6 +266,25 @@ private slots:
         QCOMPARE(read, CareerHistory(loadedDay));
     }
 
+    void setAsideKeepsTheFileUnderAFreeName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("career.history.csv"));
+        QVERIFY(put(path, "first"));
+        const QString kept = setHistoryFileAside(path);
+        QCOMPARE(kept, path + QStringLiteral(".broken"));
+        QCOMPARE(contents(kept), QByteArray("first"));
+        QVERIFY(!QFileInfo::exists(path));
+
+        // A name taken, by a file or by a link to nowhere, is never replaced.
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), path + QStringLiteral(".broken-2")));
+        QVERIFY(put(path, "second"));
+        QCOMPARE(setHistoryFileAside(path), path + QStringLiteral(".broken-3"));
+        QCOMPARE(contents(kept), QByteArray("first"));
+        QCOMPARE(contents(path + QStringLiteral(".broken-3")), QByteArray("second"));
+        QCOMPARE(setHistoryFileAside(path), QString());
+    }
+
     void historyBegunAtALoadStartsAtItsFirstDay()
     {
         GameState state = newCareer();
@@ -211,10 +293,10 @@ private slots:
         history.recordDay(state, DayKind::Rest);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("c.history.csv"));
-        QVERIFY(writeHistoryFile(path, history, QStringLiteral("山田")));
+        QCOMPARE(writeHistoryFile(path, history, QStringLiteral("山田")), HistoryWrite::Written);
         state.varNowDate = 38;
         QCOMPARE(readHistoryFile(path, state).startDay(), 37);
-        QVERIFY(writeHistoryFile(path, CareerHistory(37), QStringLiteral("山田")));
+        QCOMPARE(writeHistoryFile(path, CareerHistory(37), QStringLiteral("山田")), HistoryWrite::Written);
         state.varNowDate = 37;
         QCOMPARE(readHistoryFile(path, state).startDay(), 37);
     }

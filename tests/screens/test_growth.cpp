@@ -1,3 +1,4 @@
+#include "../support/DiskFailures.h"
 #include "../support/FileBytes.h"
 #include "support/Careers.h"
 #include "support/GameFixture.h"
@@ -23,12 +24,18 @@
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 // Clicks as the player would, turning first to the tab that holds the button.
@@ -237,7 +244,7 @@ private slots:
             GameState someoneElse = career.state();
             someoneElse.varNowDate = 1;
             other.recordDay(someoneElse, DayKind::Rest);
-            QVERIFY(writeHistoryFile(historyPath, other, QStringLiteral("鈴木")));
+            QCOMPARE(writeHistoryFile(historyPath, other, QStringLiteral("鈴木")), HistoryWrite::Written);
         } else {
             QVERIFY(put(historyPath, contents(historyPath).replace("rest", "nap")));
         }
@@ -276,6 +283,26 @@ private slots:
         QVERIFY(career.game().hub().isEnabled());
     }
 
+    // A day no history file holds (a hand-made save's values) is not written over the older
+    // history, which the next load still reads; the player is told why.
+    void historyPastTheFileBoundsIsToldAndTheOldOneStays()
+    {
+        Career career;
+        career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QString historyPath = career.path(QStringLiteral("mine.history.csv"));
+        const QByteArray written = contents(historyPath);
+        career.state().Chara(1, CharaTable::Guts) = MaxHistoryValue + 1;
+        career.rest();
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.first().contains(historyPath));
+        QVERIFY(messages.first().contains(QStringLiteral("記録できる大きさや値を超えた")));
+        QCOMPARE(contents(historyPath), written);
+    }
+
     void chartReadsTheDaysDrawn()
     {
         Career career;
@@ -297,6 +324,34 @@ private slots:
         click(&growth, QStringLiteral("Command1"));
         QVERIFY(!growth.isVisible());
         QVERIFY(career.game().hub().isEnabled());
+    }
+
+    // The value labels stand right-aligned left of the plot: a number too wide for that margin
+    // would run out past the widget's left edge.
+    void axisLabelsStayInsideTheChart_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::newRow("at the bound") << MaxHistoryValue;
+        QTest::newRow("past it, from a hand-made save") << 50000000;
+        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max();
+    }
+    void axisLabelsStayInsideTheChart()
+    {
+        QFETCH(int, value);
+        Career career;
+        DayEntry entry;
+        entry.ranking = QStringLiteral("ランキング外");
+        QList<DayEntry> entries;
+        for (const int day : {MaxHistoryDay - 1, MaxHistoryDay}) {
+            entry.day = day;
+            entry.power = entry.quickness = entry.guts = entry.strength = entry.maxStrength = value;
+            entries.append(entry);
+        }
+        career.game().history() = CareerHistory::fromEntries(MaxHistoryDay - 1, entries);
+        auto *chart = career.openGrowth().findChild<GrowthChart *>();
+        const QImage picture = chart->grab().toImage();
+        for (int y = 0; y < picture.height(); ++y)
+            QCOMPARE(picture.pixelColor(0, y), QColor(Qt::white));
     }
 
     void hoverNamesTheOpponentAndTheTitle()
@@ -381,6 +436,133 @@ private slots:
             QVERIFY(messages.first().contains(QStringLiteral("chart.png")));
         }
         QVERIFY(growth.isVisible());
+    }
+
+    // A picture that cannot be written whole is not written at all: the old picture stays byte for
+    // byte, nothing but a regular file is ever replaced (as the superuser, /dev/full itself was), no
+    // temporary file is left, and the player is told.
+    void failedPictureKeepsTheOldPicture_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("file size limit") << "limit";
+        QTest::newRow("full tmpfs") << "tmpfs";
+        QTest::newRow("a full device, as /dev/full") << "device";
+        QTest::newRow("a pipe") << "pipe";
+    }
+    void failedPictureKeepsTheOldPicture()
+    {
+        QFETCH(QString, failure);
+        Career career;
+        career.rest();
+        const QString path = career.path(QStringLiteral("old.png"));
+        const QString filler = career.path(QStringLiteral("filler"));
+        const QByteArray old = "an older picture";
+        const auto setup = [&] {
+            if (failure == QLatin1String("tmpfs"))
+                return mountPrivateTmpfs(career.directory.path(), 64);
+            if (failure == QLatin1String("device"))
+                return ::geteuid() == 0 &&
+                       ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+            if (failure == QLatin1String("pipe"))
+                return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+            return true;
+        };
+        const ChildRun run = runInChild(setup, [&] {
+            const bool regular = failure == QLatin1String("limit") || failure == QLatin1String("tmpfs");
+            if (regular)
+                put(path, old);
+            const bool broken = failure == QLatin1String("tmpfs")   ? fillDisk(filler)
+                                : failure == QLatin1String("limit") ? limitFileSize(1000)
+                                                                    : true;
+            Growth &growth = career.openGrowth();
+            career.fixture.prompter->clearRecord();
+            career.fixture.prompter->queueInput(path);
+            click(&growth, QStringLiteral("cmdSavePicture"));
+            QStringList entries =
+                QDir(career.directory.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            entries.removeAll(QStringLiteral("filler"));
+            const QFileInfo left(path);
+            const QJsonObject report{
+                {QStringLiteral("broken"), broken},
+                {QStringLiteral("messages"),
+                 QJsonArray::fromStringList(career.fixture.prompter->messageTexts())},
+                {QStringLiteral("kept"), regular ? contents(path) == old : !left.isFile() && left.exists()},
+                {QStringLiteral("entries"), QJsonArray::fromStringList(entries)},
+            };
+            return QJsonDocument(report).toJson(QJsonDocument::Compact);
+        });
+        if (run.end == ChildRun::End::SetupFailed)
+            QSKIP("this needs the superuser here");
+        QCOMPARE(run.end, ChildRun::End::Finished);
+        const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+        QVERIFY(report.value(QStringLiteral("broken")).toBool());
+        QVERIFY(report.value(QStringLiteral("kept")).toBool());
+        QCOMPARE(report.value(QStringLiteral("entries")).toVariant().toStringList(),
+                 QStringList{QStringLiteral("old.png")});
+        QCOMPARE(
+            report.value(QStringLiteral("messages")).toVariant().toStringList(),
+            QStringList{QStringLiteral("「") + path + QStringLiteral("」に画像を保存できませんでした。")});
+    }
+
+    // A history the loaded career could not use may hold days found nowhere else: the next save
+    // keeps it beside the save under another name and says so once, instead of writing over it.
+    void unreadHistoryIsKeptAtTheNextSave_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::newRow("broken") << "broken";
+        QTest::newRow("another boxer's") << "other";
+        QTest::newRow("days past the save") << "later";
+    }
+    void unreadHistoryIsKeptAtTheNextSave()
+    {
+        QFETCH(QString, history);
+        Career career;
+        for (int day = 0; day < 3; ++day)
+            career.rest();
+        career.saveAs(QStringLiteral("mine"));
+        const QString savePath = career.path(QStringLiteral("mine.sav"));
+        const QString historyPath = career.path(QStringLiteral("mine.history.csv"));
+        if (history == QLatin1String("broken")) {
+            QVERIFY(put(historyPath, contents(historyPath).replace("rest", "nap")));
+        } else if (history == QLatin1String("other")) {
+            QVERIFY(put(historyPath, contents(historyPath).replace("山田", "鈴木")));
+        } else {
+            // An older copy of the save put back over the one that went on.
+            const QByteArray olderSave = contents(savePath);
+            career.rest();
+            career.rest();
+            click(&career.game().hub(), QStringLiteral("cmdSave"));
+            QVERIFY(put(savePath, olderSave));
+        }
+        const QByteArray unread = contents(historyPath);
+        career.load(QStringLiteral("mine.sav"));
+        QCOMPARE(career.game().history(), CareerHistory(4));
+        career.rest();
+        const auto kept = [&] {
+            return QDir(career.directory.path())
+                .entryList({QStringLiteral("mine.history.csv.broken*")}, QDir::Files);
+        };
+        QVERIFY(kept().isEmpty());
+
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        QCOMPARE(kept().size(), 1);
+        const QString keptPath = career.path(kept().first());
+        QCOMPARE(contents(keptPath), unread);
+        QCOMPARE(decodeHistoryCsv(contents(historyPath))->entries, career.entries());
+        const QStringList messages = career.fixture.prompter->messageTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.first().contains(historyPath));
+        QVERIFY(messages.first().contains(keptPath));
+
+        // Once kept, the history written is this career's own: the next save just writes it.
+        career.rest();
+        career.fixture.prompter->clearRecord();
+        click(&career.game().hub(), QStringLiteral("cmdSave"));
+        QCOMPARE(career.fixture.prompter->messageTexts().size(), 1);
+        QCOMPARE(kept().size(), 1);
+        QCOMPARE(decodeHistoryCsv(contents(historyPath))->entries, career.entries());
     }
 };
 

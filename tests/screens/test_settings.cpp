@@ -1,6 +1,7 @@
 // The player's options: kept in the settings store and read back at the next start, each
 // unreadable stored value falling back to its own default; the settings dialog, opened from
 // the title and the hub, holds the clock and puts each choice in force at once.
+#include "../support/FileBytes.h"
 #include "hub/MainCommand.h"
 #include "options/OptionsStore.h"
 #include "options/SettingsDialog.h"
@@ -16,11 +17,12 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 using OpenScreen = std::function<QWidget *(GameFixture &)>;
@@ -141,18 +143,56 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(GameOptions, expected);
         QTemporaryDir folder;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        const QString path = folder.filePath(QStringLiteral("RingGlory/RingGlory.conf"));
         QDir(folder.path()).mkpath(QStringLiteral("RingGlory"));
         if (!file.isNull()) {
-            QFile conf(folder.filePath(QStringLiteral("RingGlory/RingGlory.conf")));
+            QFile conf(path);
             QVERIFY(conf.open(QIODevice::WriteOnly));
             conf.write(file);
         }
-        QtSettings settings;
+        QtSettings settings(path);
         QVERIFY(loadOptions(settings) == expected);
 
         saveOptions(settings, chosen());
-        QVERIFY(loadOptions(QtSettings()) == chosen());
+        QVERIFY(loadOptions(QtSettings(path)) == chosen());
+    }
+
+    // A settings file the game cannot safely read (a pipe would stop it before its first window, a
+    // huge file fill the memory) is neither read nor written: the options start at their defaults
+    // and changes last as long as the session.
+    void anUnsafeSettingsFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a pipe") << "pipe";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("larger than 1 MiB") << "large";
+    }
+    void anUnsafeSettingsFileIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("RingGlory.conf"));
+        QByteArray large("[Settings]\nMute=on\n");
+        large += QByteArray(int(QtSettings::MaxFileBytes), '#') + '\n';
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("RingGlory.conf")));
+        else
+            QVERIFY(put(path, large));
+
+        QtSettings settings(path);
+        QVERIFY(loadOptions(settings) == GameOptions());
+        saveOptions(settings, chosen());
+        QVERIFY(loadOptions(settings) == chosen());
+        const QFileInfo left(path);
+        if (kind == QLatin1String("large"))
+            QCOMPARE(contents(path), large);
+        else
+            QVERIFY(left.exists() && !left.isFile());
+        const QDir::Filters everything =
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(folder.path()).entryList(everything), QStringList{QStringLiteral("RingGlory.conf")});
     }
 
     void theDialogOpensFromBothFileMenusAndHoldsTheClock_data()

@@ -116,12 +116,20 @@ std::optional<QList<QStringList>> parseRecords(const QString &text)
     return records;
 }
 
+// A number only as the writer writes one: digits alone, no sign, space or leading zero. A
+// lenient reading would take "4\0 0" for 4 or "+4 " for 4 and write back another file.
 std::optional<int> number(const QString &field)
 {
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    if (!ok)
+    constexpr qsizetype MaxDigits = 9;
+    if (field.isEmpty() || field.size() > MaxDigits ||
+        (field.size() > 1 && field.front() == QLatin1Char('0')))
         return std::nullopt;
+    int value = 0;
+    for (const QChar c : field) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
     return value;
 }
 
@@ -153,9 +161,21 @@ std::optional<DayEntry> entryOf(const QStringList &fields)
     } else if (!fields[8].isEmpty() || !fields[9].isEmpty()) {
         return std::nullopt;
     }
+    if (!fitsHistoryFile(entry))
+        return std::nullopt;
     return entry;
 }
 } // namespace
+
+bool fitsHistoryFile(const DayEntry &entry)
+{
+    if (entry.day < 1 || entry.day > MaxHistoryDay)
+        return false;
+    for (const int value : {entry.power, entry.quickness, entry.guts, entry.strength, entry.maxStrength})
+        if (value < 0 || value > MaxHistoryValue)
+            return false;
+    return entry.kind != DayKind::Bout || (entry.result >= 1 && entry.result <= 27);
+}
 
 QByteArray encodeHistoryCsv(const CareerHistory &history, const QString &boxerName)
 {
@@ -198,7 +218,7 @@ std::optional<DecodedHistory> decodeHistoryCsv(const QByteArray &bytes)
         if (records->at(i) == QStringList{QString()})
             continue;
         const std::optional<DayEntry> entry = entryOf(records->at(i));
-        if (!entry || entry->day < 1)
+        if (!entry)
             return std::nullopt;
         if (!decoded.entries.isEmpty() && entry->day <= decoded.entries.last().day)
             return std::nullopt;

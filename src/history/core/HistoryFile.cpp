@@ -14,9 +14,16 @@ QString historyPathFor(const QString &savePath)
     return base + QStringLiteral(".history.csv");
 }
 
-bool writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
+HistoryWrite writeHistoryFile(const QString &path, const CareerHistory &history, const QString &boxerName)
 {
-    return writeFileSafely(path, encodeHistoryCsv(history, boxerName));
+    // A file the reader would refuse is not written: the next load would find it broken.
+    for (const DayEntry &entry : history.entries())
+        if (!fitsHistoryFile(entry))
+            return HistoryWrite::CannotHold;
+    const QByteArray bytes = encodeHistoryCsv(history, boxerName);
+    if (bytes.size() > MaxHistoryFileBytes)
+        return HistoryWrite::CannotHold;
+    return writeFileSafely(path, bytes) ? HistoryWrite::Written : HistoryWrite::CannotWrite;
 }
 
 CareerHistory readHistoryFile(const QString &path, const GameState &state, HistoryLoad *how)
@@ -52,4 +59,14 @@ CareerHistory readHistoryFile(const QString &path, const GameState &state, Histo
     // A history written after a load without one begins where its first day is.
     const int startDay = decoded->entries.isEmpty() ? loadedDay : decoded->entries.first().day;
     return CareerHistory::fromEntries(startDay, std::move(decoded->entries));
+}
+
+QString setHistoryFileAside(const QString &path)
+{
+    // A name from the file alone, never from a clock, so that a replay keeps it under the same name.
+    const QString base = path + QStringLiteral(".broken");
+    QString kept = base;
+    for (int copy = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++copy)
+        kept = base + QLatin1Char('-') + QString::number(copy);
+    return QFile::rename(path, kept) ? kept : QString();
 }

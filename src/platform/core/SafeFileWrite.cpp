@@ -1,5 +1,6 @@
 #include "platform/core/SafeFileWrite.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -41,6 +42,11 @@ bool syncToDisk(QSaveFile &file)
 
 bool writeFileSafely(const QString &path, const QByteArray &bytes)
 {
+    // Only a regular file is replaced: the rename would put a file in the place of a device such as
+    // /dev/full, a pipe or a socket, wherever the superuser may write beside it.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return false;
     QSaveFile file(path);
     // Unbuffered, so that a full disk or a file size limit shows in the write that meets it: a buffered
     // write fails only in the flush inside commit(), which can then still rename a short file over the old one.
