@@ -13,6 +13,7 @@
 #include "platform/LineWidget.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/TwipsTabWidget.h"
 #include "platform/WindowPlacement.h"
 #include "title/HelpMenu.h"
 
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -28,6 +28,8 @@ constexpr int ClientWidth = 5445;
 constexpr int ClientHeight = 3195;
 constexpr int TabTop = 2040;
 constexpr int TabButtonTop = 480;
+// The row of tabs as Qt's own style draws it for the 9 pt caption at the game's own size.
+constexpr int TabRowHeight = 435;
 constexpr int TabButtonHeight = 495;
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize = 9)
@@ -138,14 +140,13 @@ QPushButton *MainCommand::addTabButton(QWidget *page, const QString &name, const
     button->setObjectName(name);
     button->setFont(gothicFont(8.25));
     // The buttons stand 480 twips below the top of the tab control, which includes its tab row.
-    const int tabRow = pixelsToTwips(m_tabs->tabBar()->sizeHint().height());
-    placeTwips(button, left, TabButtonTop - tabRow, width, TabButtonHeight);
+    placeTwips(button, left, TabButtonTop - TabRowHeight, width, TabButtonHeight);
     return button;
 }
 
 void MainCommand::buildTabs(QWidget *client)
 {
-    m_tabs = new QTabWidget(client);
+    m_tabs = new TwipsTabWidget(TabRowHeight, client);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setFont(gothicFont(9));
     placeTwips(m_tabs, 120, TabTop, 4815, 1095);
