@@ -280,8 +280,10 @@ void GrowthChart::drawAxes(QPainter &painter, const Frame &frame) const
                 QStringLiteral("パンチ力・瞬発力・根性"));
     drawUpright(painter, QPointF(width() - gap - line / 2, frame.plot.center().y()), QStringLiteral("体力"));
     const QRectF margin(0, 0, frame.plot.left() - gap, line);
-    painter.drawText(margin.translated(0, frame.plot.bottom() + gap / 2), Qt::AlignRight | Qt::AlignTop,
-                     QStringLiteral("日目"));
+    // The first day's number is centred on the plot's left edge: the title keeps clear of it.
+    const double firstDayHalf = metrics.horizontalAdvance(QString::number(frame.firstDay)) / 2;
+    painter.drawText(margin.adjusted(0, 0, -firstDayHalf, 0).translated(0, frame.plot.bottom() + gap / 2),
+                     Qt::AlignRight | Qt::AlignTop, QStringLiteral("日目"));
     painter.drawText(margin.translated(0, frame.rankings.top() + (frame.rankings.height() - line) / 2),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("順位"));
     painter.drawRect(frame.plot);
