@@ -122,7 +122,9 @@ void ScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
                                 const QWidget *widget) const
 {
     if (element == PE_FrameFocusRect) {
-        drawRing(painter, option, option->rect);
+        // As the style itself does, only once the keyboard has moved the focus.
+        if (option->state & State_KeyboardFocusChange)
+            drawRing(painter, option, option->rect);
         return;
     }
     if (ScreenScale::factor() != 1.0 &&

@@ -10,7 +10,11 @@ namespace {
 class TwipsTabBar : public QTabBar
 {
 public:
-    TwipsTabBar(int rowTwips, QWidget *parent) : QTabBar(parent), m_rowTwips(rowTwips) {}
+    TwipsTabBar(int rowTwips, QWidget *parent) : QTabBar(parent), m_rowTwips(rowTwips)
+    {
+        // The name Qt gives a tab control's own bar.
+        setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
+    }
 
 protected:
     QSize tabSizeHint(int index) const override
