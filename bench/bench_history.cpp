@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     print("load the history file", timed(Runs, [&] { allRead = readHistoryFile(path, state) == history && allRead; }));
 
     GrowthChart chart;
-    chart.setHistory(history);
+    chart.setHistory(history, QStringLiteral("山田"));
     for (const int scale : {1, 2}) {
         // The chart's size on the Growth screen at 1x: 10,560 by 5,280 twips.
         chart.resize(704, 352);
@@ -106,7 +106,8 @@ int main(int argc, char **argv)
                   chart.render(&painter);
               }));
     }
-    print("open the chart (set the history)", timed(Runs, [&] { chart.setHistory(history); }));
+    print("open the chart (set the history)",
+          timed(Runs, [&] { chart.setHistory(history, QStringLiteral("山田")); }));
 
     std::printf("%d days, %lld entries, history file %lld bytes, written %s, read back %s\n", days,
                 static_cast<long long>(history.entries().size()), static_cast<long long>(QFileInfo(path).size()),

@@ -12,9 +12,11 @@
 #include "options/EnterClicks.h"
 #include "options/OptionsStore.h"
 #include "options/SettingsDialog.h"
+#include "options/core/GameWindowSizes.h"
 #include "options/core/OptionText.h"
 #include "platform/ScreenScale.h"
 #include "platform/Transcript.h"
+#include "platform/Twips.h"
 #include "platform/WindowFocus.h"
 #include "platform/WindowPlacement.h"
 #include "title/frmAbout.h"
@@ -25,6 +27,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
@@ -90,7 +93,7 @@ void Game::setOptions(const GameOptions &options)
 void Game::applyOptions()
 {
     sound().setVolume(m_options.volume, m_options.mute);
-    const double factor = scaleFactor(m_options.scale);
+    const double factor = scaleFactor(scaleInForce());
     if (factor == ScreenScale::factor())
         return;
     // Each open window grows or shrinks about its own centre and stays on its desktop, so a
@@ -121,15 +124,75 @@ void Game::applyOptions()
     }
 }
 
+void Game::fitWindowsToScreen(const QSize &area)
+{
+    m_fitToScreen = true;
+    m_fitArea = area;
+    applyOptions();
+}
+
+QSize Game::screenArea() const
+{
+    if (!m_fitArea.isEmpty())
+        return m_fitArea;
+    for (const QWidget *form : forms())
+        if (form->isVisible() && form->screen())
+            return form->screen()->availableGeometry().size();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    return primary ? primary->availableGeometry().size() : QSize();
+}
+
+QSize Game::windowFrame() const
+{
+    QSize frame(0, 0);
+    for (const QWidget *form : forms())
+        if (form->isVisible())
+            frame = frame.expandedTo(form->frameGeometry().size() - form->geometry().size());
+    return frame;
+}
+
+QList<WindowExtent> Game::windowExtents() const
+{
+    QList<WindowExtent> windows = gameWindowSizes();
+    // The menu and status bars of the hub and the title stand round their client areas.
+    for (QWidget *form : forms())
+        if (auto *main = qobject_cast<QMainWindow *>(form); main && main->centralWidget()) {
+            const QWidget *client = main->centralWidget();
+            const QSize bars = (main->size() - client->size()) / ScreenScale::factor();
+            windows.append(
+                {{wholePixelsToTwips(client->width()), wholePixelsToTwips(client->height())}, bars});
+        }
+    return windows;
+}
+
+bool Game::scaleFits(GameOptions::Scale scale) const
+{
+    const QSize area = screenArea();
+    return !m_fitToScreen || area.isEmpty() || windowsFit(windowExtents(), windowFrame(), area, scale);
+}
+
+GameOptions::Scale Game::scaleInForce() const
+{
+    const QSize area = screenArea();
+    if (!m_fitToScreen || area.isEmpty())
+        return m_options.scale;
+    return fittedScale(m_options.scale, windowExtents(), windowFrame(), area);
+}
+
 SettingsDialog &Game::openSettings(QWidget &owner)
 {
+    if (m_settingsDialog && m_settingsDialog->isVisible()) {
+        m_settingsDialog->raise();
+        return *m_settingsDialog;
+    }
     if (!m_settingsDialog) {
         auto *dialog = new SettingsDialog(*this, owner);
         m_settingsDialog = dialog;
         registerForm(dialog);
     }
+    // Just shown, it stands on top already; raising it again only makes the headless
+    // platform complain that it cannot.
     showCentredOver(*m_settingsDialog, &owner);
-    m_settingsDialog->raise();
     return *m_settingsDialog;
 }
 

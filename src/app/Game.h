@@ -3,6 +3,7 @@
 #include "data/GameState.h"
 #include "history/core/CareerHistory.h"
 #include "options/core/GameOptions.h"
+#include "options/core/ScaleFit.h"
 #include "platform/Help.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
@@ -76,6 +77,15 @@ public:
     // Puts new options in force at once (window scale, sound), keeps them in the settings
     // store for the next start, and announces them (optionsChanged).
     void setOptions(const GameOptions &options);
+    // From now on keeps every window whole on the screen the game is on, or on a screen
+    // area of that size (in device-independent pixels) when one is given: a chosen scale
+    // at which a window would not fit gives way to the largest that fits. Headless, the
+    // game keeps to no screen.
+    void fitWindowsToScreen(const QSize &area = QSize());
+    // True when every window of the game fits its screen at that scale.
+    bool scaleFits(GameOptions::Scale scale) const;
+    // The scale in force: the chosen one, or the largest that fits the screen.
+    GameOptions::Scale scaleInForce() const;
 
     // A message box with the game's defaults (OK only, no icon, the application title).
     Prompter::Answer message(const QString &text, Prompter::Buttons buttons = Prompter::Buttons::Ok,
@@ -150,6 +160,12 @@ private:
     void registerForm(QWidget *form);
     // Makes the window scale and the sound follow the options in force.
     void applyOptions();
+    // The free area of the screen the game is on, and the frame a window manager puts round
+    // a window there (none before a window has been shown).
+    QSize screenArea() const;
+    QSize windowFrame() const;
+    // Every window's size, with the bars the hub and the title hold round their client areas.
+    QList<WindowExtent> windowExtents() const;
     // The screen in that slot, created and registered the first time it is asked for.
     template <typename Form> Form &formOnFirstUse(std::unique_ptr<Form> &slot);
 
@@ -160,6 +176,8 @@ private:
     QString m_unreadHistoryFile;
     GameOptions m_options;
     Transcript *m_transcript = nullptr;
+    bool m_fitToScreen = false;
+    QSize m_fitArea;
     QList<QPointer<QWidget>> m_forms;
     QPointer<frmMain> m_title;
     std::unique_ptr<MainCommand> m_hub;

@@ -573,6 +573,10 @@ void ScriptDriver::select(const QString &target, const QString &name)
             fail(QStringLiteral("%1 is outside the private folder").arg(name));
             return;
         }
+        if (!(combo->model()->flags(combo->model()->index(index, 0)) & Qt::ItemIsEnabled)) {
+            fail(QStringLiteral("%1 cannot choose %2").arg(target, name));
+            return;
+        }
         combo->setCurrentIndex(index);
     } else {
         fail(QStringLiteral("%1 is not a list").arg(target));

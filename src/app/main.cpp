@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/GameApplication.h"
 #include "app/GamePorts.h"
+#include "app/QtLook.h"
 #include "app/QuietTerminal.h"
 #include "app/ScriptFile.h"
 #include "app/ScriptedGame.h"
@@ -41,6 +42,7 @@ int play(GameApplication &app, QFile *record)
     ports.prompter = std::move(prompter);
     auto &terminator = static_cast<ProcessTerminator &>(*ports.terminator);
     Game game(std::move(ports));
+    game.fitWindowsToScreen();
     WallClockDriver driver(game.scheduler());
     app.setBeforeInput([&driver] { driver.catchUp(); });
     std::unique_ptr<SessionRecorder> recorder;
@@ -197,6 +199,7 @@ int main(int argc, char **argv)
     // The title closes itself before the hub appears; the game ends the program itself.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(gothicFont(9, false));
+    applyQtLook(app);
     if (const QString icon = findGameFile(QStringLiteral("ringglory.png")); !icon.isEmpty())
         QApplication::setWindowIcon(QIcon(icon));
 

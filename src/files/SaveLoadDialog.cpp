@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "platform/CloseKeys.h"
 #include "platform/GameLabel.h"
+#include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
 #include "platform/core/FolderConfinement.h"
@@ -54,12 +55,9 @@ SaveLoadDialog::SaveLoadDialog(Game &game, const Texts &texts, const Places &pla
 
     const int textWidth = places.client.width() - 2 * Margin;
     placeTwips(addLabel(this, QStringLiteral("Label1"), texts.heading, gothicFont(12)), Margin, 120, textWidth, 405);
-    GameLabel *instruction = addLabel(this, QStringLiteral("Label2"), texts.instruction, gothicFont(9, false));
-    instruction->setWordWrap(true);
-    place(instruction, places.instruction);
-    // The spaces in the instruction mark where its lines break; a line too long for the box
-    // in the Gothic faces found here is set a little smaller rather than split.
-    instruction->shrinkToFit();
+    m_instruction = addLabel(this, QStringLiteral("Label2"), texts.instruction, gothicFont(9, false));
+    m_instruction->setWordWrap(true);
+    place(m_instruction, places.instruction);
 
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));
@@ -71,11 +69,15 @@ SaveLoadDialog::SaveLoadDialog(Game &game, const Texts &texts, const Places &pla
     m_directories->setHeaderHidden(true);
     m_directories->setRootIsDecorated(false);
     m_directories->setItemsExpandable(false);
-    m_directories->setIndentation(12);
     // Every level stays open, so the branch arrows would promise a folding that never comes.
     m_directories->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
+    // A list with a style sheet keeps the font it was polished with when the application's
+    // changes, so it has one of its own that the window scale sizes.
+    m_directories->setFont(gothicFont(9, false));
     place(m_directories, places.directories);
     connect(m_directories, &QTreeWidget::itemActivated, this, &SaveLoadDialog::directoryActivated);
+    followScale();
+    connect(&ScreenScale::instance(), &ScreenScale::changed, this, &SaveLoadDialog::followScale);
 
     m_open = addButton(this, QStringLiteral("Open"), texts.openCaption, places.open);
     connect(m_open, &QPushButton::clicked, this, &SaveLoadDialog::openClicked);
@@ -119,6 +121,16 @@ void SaveLoadDialog::placeInTabOrder(QWidget *field)
 {
     setTabOrder(m_directories, field);
     setTabOrder(field, m_open);
+}
+
+void SaveLoadDialog::followScale()
+{
+    // The spaces in the instruction mark where its lines break; a line too long for the box
+    // in the Gothic faces found here is set a little smaller rather than split, afresh at
+    // each scale since a font three times the size is not exactly three times as wide.
+    m_instruction->setFont(gothicFont(9, false));
+    m_instruction->shrinkToFit();
+    m_directories->setIndentation(twipsToPixels(180));
 }
 
 void SaveLoadDialog::fillDrives()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class Game;
+class GameLabel;
 class QComboBox;
 class QPushButton;
 class QTreeWidget;
@@ -88,7 +89,10 @@ private:
     void selectDriveOf(const QString &directory);
     void driveChosen(int index);
     void directoryActivated(QTreeWidgetItem *item);
+    // Sizes afresh what does not grow with the fonts at a change of window scale.
+    void followScale();
 
+    GameLabel *m_instruction = nullptr;
     QComboBox *m_drives = nullptr;
     QTreeWidget *m_directories = nullptr;
     QPushButton *m_open = nullptr;

@@ -60,7 +60,7 @@ Growth::Growth(Game &game) : m_game(game)
 void Growth::subOriginal()
 {
     const CareerHistory &history = m_game.history();
-    m_chart->setHistory(history);
+    m_chart->setHistory(history, m_game.state().Chara(CharaTable::PlayerRow, CharaTable::Name).toText());
     if (history.startDay() > 1) {
         m_note->setText(QStringLiteral("このセーブデータには%1日目より前の記録がないため、%1日目からの記録です。")
                             .arg(history.startDay()));

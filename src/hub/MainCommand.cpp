@@ -11,8 +11,10 @@
 #include "info/Senseki.h"
 #include "platform/GameLabel.h"
 #include "platform/LineWidget.h"
+#include "platform/ScreenScale.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Twips.h"
+#include "platform/TwipsTabWidget.h"
 #include "platform/WindowPlacement.h"
 #include "title/HelpMenu.h"
 
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -28,6 +29,9 @@ constexpr int ClientWidth = 5445;
 constexpr int ClientHeight = 3195;
 constexpr int TabTop = 2040;
 constexpr int TabButtonTop = 480;
+constexpr double RankingPointSize = 14.25;
+// The row of tabs as Qt's own style draws it for the 9 pt caption at the game's own size.
+constexpr int TabRowHeight = 435;
 constexpr int TabButtonHeight = 495;
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double pointSize = 9)
@@ -90,7 +94,10 @@ void MainCommand::buildCard(QWidget *client)
     placeTwips(m_nextDate, 3000, 120, 2295, 255);
 
     addWhiteFrame(client, QStringLiteral("Shape2"), 120, 480, 5175, 1455);
-    m_ranking = addLabel(client, QStringLiteral("lblRanking"), {}, 14.25);
+    m_ranking = new GameLabel(client);
+    m_ranking->setObjectName(QStringLiteral("lblRanking"));
+    m_ranking->setFont(gothicFont(RankingPointSize));
+    connect(&ScreenScale::instance(), &ScreenScale::changed, this, [this] { showRanking(m_ranking->text()); });
     setTextColour(m_ranking, 0x0000FF);
     placeTwips(m_ranking, 240, 600, 2835, 330);
     m_warResult = addLabel(client, QStringLiteral("lblWarResult"), {});
@@ -138,14 +145,13 @@ QPushButton *MainCommand::addTabButton(QWidget *page, const QString &name, const
     button->setObjectName(name);
     button->setFont(gothicFont(8.25));
     // The buttons stand 480 twips below the top of the tab control, which includes its tab row.
-    const int tabRow = pixelsToTwips(m_tabs->tabBar()->sizeHint().height());
-    placeTwips(button, left, TabButtonTop - tabRow, width, TabButtonHeight);
+    placeTwips(button, left, TabButtonTop - TabRowHeight, width, TabButtonHeight);
     return button;
 }
 
 void MainCommand::buildTabs(QWidget *client)
 {
-    m_tabs = new QTabWidget(client);
+    m_tabs = new TwipsTabWidget(TabRowHeight, client);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setFont(gothicFont(9));
     placeTwips(m_tabs, 120, TabTop, 4815, 1095);
@@ -226,10 +232,17 @@ void MainCommand::buildMenus()
     connectHelpMenu(m_game, *this);
 }
 
+void MainCommand::showRanking(const QString &title)
+{
+    // The longest titles (日本ランキング１０位) would run into the record beside them.
+    m_ranking->setText(title);
+    m_ranking->setFont(gothicFont(RankingPointSize));
+    m_ranking->shrinkToFit();
+}
+
 void MainCommand::refreshCareer()
 {
     m_name->setText(m_game.state().Chara(CharaTable::PlayerRow, CharaTable::Name).toText());
-    m_ranking->setText(m_game.state().Chara(CharaTable::PlayerRow, CharaTable::Ranking).toText());
     subMainHyoji();
 }
 
@@ -237,7 +250,7 @@ void MainCommand::subMainHyoji()
 {
     const GameState &state = m_game.state();
     const int player = CharaTable::PlayerRow;
-    m_ranking->setText(state.Chara(player, CharaTable::Ranking).toText());
+    showRanking(state.Chara(player, CharaTable::Ranking).toText());
     for (int k = 0; k < 5; ++k)
         m_status[k]->setText(state.Chara(player, k + 2).toText());
     m_warResult->setText(QStringLiteral("戦績：") + state.Chara(player, CharaTable::Wins).toText() +

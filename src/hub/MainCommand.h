@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class Game;
+class GameLabel;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -34,6 +35,8 @@ private:
     void buildCard(QWidget *client);
     void buildTabs(QWidget *client);
     void buildMenus();
+    // Shows the boxer's ranking title, set smaller when it is too long for its place.
+    void showRanking(const QString &title);
     QPushButton *addTabButton(QWidget *page, const QString &name, const QString &caption, int left, int width);
 
     void rest();
@@ -48,7 +51,7 @@ private:
     QLabel *m_name = nullptr;
     QLabel *m_nowDate = nullptr;
     QLabel *m_nextDate = nullptr;
-    QLabel *m_ranking = nullptr;
+    GameLabel *m_ranking = nullptr;
     QLabel *m_warResult = nullptr;
     QLabel *m_status[5] = {};
     QTabWidget *m_tabs = nullptr;

@@ -186,6 +186,10 @@ private:
     QPushButton *m_leftBody = nullptr;
     QPushButton *m_rightBody = nullptr;
     ShapeWidget *m_guardCircle = nullptr;
+    // The guard circle's caption: "ガード" in its middle, the longer "ガード中" across the
+    // circle's whole width there.
+    static constexpr QRect GuardCaptionPlace{1920, 4440, 615, 255};
+    static constexpr QRect WideGuardCaptionPlace{1830, 4440, 795, 255};
     QLabel *m_guardCaption = nullptr;
     QPushButton *m_wakeUp = nullptr;
     QLabel *m_timerWatch = nullptr;

@@ -132,6 +132,7 @@ void Spar::returnToHub()
     hide();
     setEnabled(false);
     MainCommand &hub = m_game.hub();
-    showCentredOver(hub, this);
+    // The hub comes back where the player left it, not wherever this screen stood.
+    showWhereItWas(hub, this);
     hub.subOriginal();
 }

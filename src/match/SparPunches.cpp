@@ -57,7 +57,11 @@ void Spar::showGuard()
         m_guardCircle->setBorder(vbColor(GuardOutline), GuardOutlineWidth);
     else
         m_guardCircle->setBorder(Qt::black);
+    if (outline == (m_guardCaption->text() == QStringLiteral("ガード中")))
+        return;
     m_guardCaption->setText(outline ? QStringLiteral("ガード中") : QStringLiteral("ガード"));
+    const QRect place = outline ? WideGuardCaptionPlace : GuardCaptionPlace;
+    placeTwips(m_guardCaption, place.left(), place.top(), place.width(), place.height());
 }
 
 bool Spar::isGuarding() const

@@ -195,7 +195,8 @@ void Spar::buildControls()
     m_mouseGuardFill = m_guardCircle->fill();
     m_guardCaption = addLabel(this, QStringLiteral("Label1"), QStringLiteral("ガード"), 9);
     m_guardCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    placeTwips(m_guardCaption, 1920, 4440, 615, 255);
+    placeTwips(m_guardCaption, GuardCaptionPlace.left(), GuardCaptionPlace.top(), GuardCaptionPlace.width(),
+               GuardCaptionPlace.height());
 
     m_wakeUp = addButton(this, QStringLiteral("WakeUp"), QStringLiteral("立て！"), 18);
     placeTwips(m_wakeUp, 1440, 4080, 1575, 975);

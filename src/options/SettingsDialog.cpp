@@ -9,22 +9,30 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <algorithm>
 #include <iterator>
 
 namespace {
-constexpr int ClientWidth = 5040;
+constexpr int ClientWidth = 5640;
 constexpr int ClientHeight = 3480;
 constexpr int CaptionLeft = 240;
 constexpr int CaptionWidth = 1560;
 constexpr int ChoiceLeft = 1920;
-constexpr int ChoiceWidth = 2880;
+constexpr int ChoiceWidth = 3480;
+constexpr int VolumeWidth = 2880;
 constexpr int RowHeight = 330;
 
 // The scales in the order of the scale list.
 constexpr GameOptions::Scale Scales[] = {GameOptions::Scale::Auto, GameOptions::Scale::Percent100,
                                          GameOptions::Scale::Percent150, GameOptions::Scale::Percent200,
                                          GameOptions::Scale::Percent300};
+
+QStringList scaleNames()
+{
+    return {QStringLiteral("自動 (デスクトップに合わせる)"), QStringLiteral("100%"), QStringLiteral("150%"),
+            QStringLiteral("200%"), QStringLiteral("300%")};
+}
 
 QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, int top)
 {
@@ -66,11 +74,10 @@ SettingsDialog::SettingsDialog(Game &game, QWidget &owner) : QDialog(&owner), m_
 
     addCaption(this, QStringLiteral("lblScale"), QStringLiteral("画面の大きさ"), 240);
     m_scale = addChoice<QComboBox>(this, QStringLiteral("cboScale"), 240);
-    m_scale->addItems({QStringLiteral("自動 (デスクトップに合わせる)"), QStringLiteral("100%"), QStringLiteral("150%"),
-                       QStringLiteral("200%"), QStringLiteral("300%")});
+    m_scale->addItems(scaleNames());
 
     addCaption(this, QStringLiteral("lblVolume"), QStringLiteral("音量"), 720);
-    m_volume = addChoice<QSlider>(this, QStringLiteral("sldVolume"), 720, 2280);
+    m_volume = addChoice<QSlider>(this, QStringLiteral("sldVolume"), 720, VolumeWidth);
     m_volume->setOrientation(Qt::Horizontal);
     m_volume->setRange(0, 100);
     m_volume->setPageStep(10);
@@ -78,7 +85,7 @@ SettingsDialog::SettingsDialog(Game &game, QWidget &owner) : QDialog(&owner), m_
     m_volumeText->setObjectName(QStringLiteral("lblVolumeValue"));
     m_volumeText->setFont(gothicFont(9, false));
     m_volumeText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    placeTwips(m_volumeText, ChoiceLeft + 2280, 720, ChoiceWidth - 2280, RowHeight);
+    placeTwips(m_volumeText, ChoiceLeft + VolumeWidth, 720, ChoiceWidth - VolumeWidth, RowHeight);
     m_mute = addChoice<QCheckBox>(this, QStringLiteral("chkMute"), 1140);
     m_mute->setText(QStringLiteral("音を消す"));
 
@@ -91,7 +98,7 @@ SettingsDialog::SettingsDialog(Game &game, QWidget &owner) : QDialog(&owner), m_
     m_guardCue->addItems({QStringLiteral("色"), QStringLiteral("色と太い輪郭")});
 
     QPushButton *defaults = addButton(this, QStringLiteral("cmdDefault"), QStringLiteral("既定に戻す"), 240, 1500);
-    QPushButton *close = addButton(this, QStringLiteral("cmdClose"), QStringLiteral("閉じる"), 3540, 1260);
+    QPushButton *close = addButton(this, QStringLiteral("cmdClose"), QStringLiteral("閉じる"), 4140, 1260);
     close->setDefault(true);
 
     showOptions();
@@ -142,9 +149,16 @@ void SettingsDialog::showOptions()
     const QSignalBlocker blockMute(m_mute);
     const QSignalBlocker blockRise(m_riseAssist);
     const QSignalBlocker blockGuard(m_guardCue);
-    for (int i = 0; i < int(std::size(Scales)); ++i)
+    // A scale at which some window would not fit the screen cannot be chosen, and says so.
+    const QStringList names = scaleNames();
+    auto *scales = qobject_cast<QStandardItemModel *>(m_scale->model());
+    for (int i = 0; i < int(std::size(Scales)); ++i) {
+        const bool fits = m_game.scaleFits(Scales[i]);
+        m_scale->setItemText(i, fits ? names[i] : QStringLiteral("%1 (画面に収まりません)").arg(names[i]));
+        scales->item(i)->setEnabled(fits);
         if (Scales[i] == options.scale)
             m_scale->setCurrentIndex(i);
+    }
     m_volume->setValue(options.volume);
     m_volumeText->setText(QString::number(options.volume));
     m_mute->setChecked(options.mute);

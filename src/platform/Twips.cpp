@@ -1,5 +1,6 @@
 #include "platform/Twips.h"
 
+#include "options/core/ScaleFit.h"
 #include "platform/ScreenScale.h"
 
 #include <QApplication>
@@ -97,13 +98,7 @@ void setPixelGeometry(QWidget *widget, const QRect &twips)
 
 int twipsToPixels(int twips)
 {
-    const long pixels = std::lround(twips / double(TwipsPerPixel));
-    const double factor = ScreenScale::factor();
-    if (factor == 1.0)
-        return static_cast<int>(pixels);
-    // Scaled from the whole pixels of the game's own size, so that at a whole factor every
-    // control is exactly that many times its own size and neighbours still meet.
-    return static_cast<int>(std::lround(static_cast<double>(pixels) * factor));
+    return twipsToPixelsAt(twips, ScreenScale::factor());
 }
 
 double twipsToPixelsF(double twips)

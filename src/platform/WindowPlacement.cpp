@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QWidget>
 #include <algorithm>
 
@@ -132,6 +133,64 @@ private:
     QPoint m_placed;
 };
 
+// The middle of each placed window's frame as it last hid, taken before a window manager
+// unframes it.
+QHash<const QWidget *, QPoint> &hiddenCentres()
+{
+    static auto *centres = new QHash<const QWidget *, QPoint>;
+    return *centres;
+}
+
+QSet<const QWidget *> &watchedWindows()
+{
+    static auto *windows = new QSet<const QWidget *>;
+    return *windows;
+}
+
+class HideWatcher : public QObject
+{
+public:
+    explicit HideWatcher(QWidget &window) : QObject(&window), m_window(&window)
+    {
+        window.installEventFilter(this);
+        const QWidget *key = &window;
+        watchedWindows().insert(key);
+        QObject::connect(&window, &QObject::destroyed, [key] {
+            hiddenCentres().remove(key);
+            watchedWindows().remove(key);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Hide && !event->spontaneous())
+            hiddenCentres().insert(m_window, frameRect(*m_window).center());
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+void watchHiding(QWidget &window)
+{
+    if (!watchedWindows().contains(&window))
+        new HideWatcher(window);
+}
+
+void showCentredOn(QWidget &window, QPoint centre, const QMargins &margins)
+{
+    watchHiding(window);
+    const QPoint placed = placeFrame(window, centre, margins);
+    window.show();
+    const QMargins framed = knownFrame(window);
+    if (framed.isNull())
+        new FrameFollower(window, centre, placed);
+    else if (framed != margins)
+        placeFrame(window, centre, framed);
+}
+
 QMargins marginsFor(QWidget &window, const QWidget *opener)
 {
     // A window with no size of its own yet takes the one Qt would give it on showing.
@@ -155,12 +214,15 @@ void centreOver(QWidget &window, const QWidget *opener)
 void showCentredOver(QWidget &window, const QWidget *opener)
 {
     const QMargins margins = marginsFor(window, opener);
-    const QPoint centre = intendedCentre(window, opener);
-    const QPoint placed = placeFrame(window, centre, margins);
-    window.show();
-    const QMargins framed = knownFrame(window);
-    if (framed.isNull())
-        new FrameFollower(window, centre, placed);
-    else if (framed != margins)
-        placeFrame(window, centre, framed);
+    showCentredOn(window, intendedCentre(window, opener), margins);
+}
+
+void showWhereItWas(QWidget &window, const QWidget *opener)
+{
+    const auto hidden = hiddenCentres().constFind(&window);
+    if (hidden == hiddenCentres().cend()) {
+        showCentredOver(window, opener);
+        return;
+    }
+    showCentredOn(window, *hidden, marginsFor(window, opener));
 }

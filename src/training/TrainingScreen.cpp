@@ -157,6 +157,7 @@ void TrainingScreen::leaveForHub()
     holdActivity();
     hide();
     MainCommand &hub = m_game.hub();
-    showCentredOver(hub, this);
+    // The hub comes back where the player left it, not wherever this screen stood.
+    showWhereItWas(hub, this);
     hub.subOriginal();
 }

@@ -16,6 +16,8 @@
 #include "hub/MainCommand.h"
 #include "match/Spar.h"
 #include "match/core/MatchRules.h"
+#include "platform/ScreenScale.h"
+#include "platform/Twips.h"
 #include "training/PunchingBall.h"
 
 #include <QAbstractButton>
@@ -119,6 +121,55 @@ struct Career
     GameFixture fixture;
     QTemporaryDir directory;
 };
+// A career of sixty days: the three values grow from 40 to 330 together, strength swings up
+// to 2,600, and a bout is won on the last day, at the chart's right edge.
+CareerHistory grownCareer()
+{
+    QList<DayEntry> entries;
+    for (int day = 1; day <= 60; ++day) {
+        DayEntry entry;
+        entry.day = day;
+        entry.power = entry.quickness = entry.guts = 40 + (330 - 40) * (day - 1) / 59;
+        entry.maxStrength = 500 + 35 * day;
+        entry.strength = day % 2 ? entry.maxStrength : entry.maxStrength / 2;
+        entry.ranking = QStringLiteral("日本ランキング１０位");
+        if (day == 60) {
+            entry.kind = DayKind::Bout;
+            entry.opponent = QStringLiteral("タイガー銀川");
+            entry.result = 1;
+        }
+        entries.append(entry);
+    }
+    return CareerHistory::fromEntries(1, entries);
+}
+
+// The chart as the Growth screen places it, at the scale in force.
+void placeChart(GrowthChart &chart)
+{
+    chart.setFont(gothicFont(8.25, false));
+    chart.resize(twipsToPixels(10560), twipsToPixels(5280));
+}
+
+// How many pixels inside the area are close to the colour.
+int pixelsNear(const QImage &image, const QRect &area, const QColor &colour, int *top = nullptr,
+               int *bottom = nullptr)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) >
+                60)
+                continue;
+            ++count;
+            if (top)
+                *top = std::min(*top, y);
+            if (bottom)
+                *bottom = std::max(*bottom, y);
+        }
+    return count;
+}
 } // namespace
 
 // The career's history as the days are played, saved and loaded, and the screen that draws it.
@@ -126,6 +177,74 @@ class GrowthTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // At every scale the numbers of both axes keep all their digits, the day numbers stand
+    // clear of the band of titles, the legend clear of the plot's border, and the last
+    // bout's mark inside the chart.
+    void theChartKeepsItsTextsInsideAtEveryScale_data()
+    {
+        QTest::addColumn<GameOptions::Scale>("scale");
+        QTest::newRow("100") << GameOptions::Scale::Percent100;
+        QTest::newRow("150") << GameOptions::Scale::Percent150;
+        QTest::newRow("200") << GameOptions::Scale::Percent200;
+        QTest::newRow("300") << GameOptions::Scale::Percent300;
+    }
+    void theChartKeepsItsTextsInsideAtEveryScale()
+    {
+        QFETCH(GameOptions::Scale, scale);
+        GameFixture fixture;
+        GameOptions options;
+        options.scale = scale;
+        fixture.game->setOptions(options);
+        GrowthChart chart;
+        placeChart(chart);
+        chart.setHistory(grownCareer(), QStringLiteral("山田"));
+        const QFontMetricsF metrics(chart.font());
+        const QRectF plot = chart.plotArea();
+        const double factor = ScreenScale::factor();
+        // The highest numbers on the axes: 350 of the values, 3,000 of the strength.
+        QVERIFY(plot.left() >= metrics.horizontalAdvance(QStringLiteral("350")) + metrics.height());
+        QVERIFY(chart.width() - plot.right() >=
+                metrics.horizontalAdvance(QStringLiteral("3000")) + metrics.height());
+        QVERIFY(chart.width() - plot.right() >= 4.5 * factor);
+        QVERIFY(chart.rankingBand().top() - plot.bottom() >= metrics.height());
+        QVERIFY(chart.rankingBand().height() >= metrics.height());
+        QVERIFY(chart.rankingBand().bottom() <= chart.height());
+        QVERIFY(plot.top() >= metrics.height() + 2 * factor);
+        fixture.game->setOptions(GameOptions());
+    }
+
+    // Equal values draw as lines over one another; each still shows, and the values, on an
+    // axis of their own, are not flattened by the strength's thousands.
+    void equalLinesBothShowAndTheValuesKeepTheirHeight()
+    {
+        GameFixture fixture;
+        GrowthChart chart;
+        placeChart(chart);
+        chart.setHistory(grownCareer(), QStringLiteral("山田"));
+        QImage image(chart.size(), QImage::Format_RGB32);
+        chart.render(&image);
+        const QRect plot = chart.plotArea().toRect().adjusted(2, 2, -2, -2);
+        int top = image.height();
+        int bottom = 0;
+        const int power = pixelsNear(image, plot, QColor(0xD0, 0x30, 0x30), &top, &bottom);
+        const int quickness = pixelsNear(image, plot, QColor(0x20, 0x60, 0xD0));
+        const int guts = pixelsNear(image, plot, QColor(0x20, 0x98, 0x40));
+        QVERIFY2(power > plot.width() / 2 && quickness > plot.width() / 2 && guts > plot.width() / 2,
+                 qPrintable(
+                     QStringLiteral("%1 %2 %3 of %4").arg(power).arg(quickness).arg(guts).arg(plot.width())));
+        // Power grows from 40 to 330: most of the plot's height, not an eighth of it.
+        QVERIFY2(bottom - top > plot.height() / 2, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+    }
+
+    // The saved picture says whose career it shows and up to which day.
+    void theChartNamesTheBoxerAndTheDays()
+    {
+        GameFixture fixture;
+        GrowthChart chart;
+        chart.setHistory(grownCareer(), QStringLiteral("山田"));
+        QCOMPARE(chart.caption(), QStringLiteral("山田　1日目〜60日目"));
+    }
+
     void everyKindOfDayIsRecordedAsItLeftTheBoxer()
     {
         Career career;

@@ -1,6 +1,8 @@
 #include "support/Careers.h"
 
 #include "hub/MainCommand.h"
+#include "platform/GameLabel.h"
+#include "platform/Twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,6 +28,40 @@ class HubTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every ranking title stands whole in its place, clear of the record beside it, at the
+    // game's own size and larger; a short one keeps the card's own size.
+    void theRankingTitleKeepsClearOfTheRecord_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<GameOptions::Scale>("scale");
+        for (const char *title : {"ノーランカー", "日本ランキング１０位", "ＯＰＢＦ１位", "ＷＢＣ１位"}) {
+            QTest::addRow("%s at 100", title) << QString::fromUtf8(title) << GameOptions::Scale::Percent100;
+            QTest::addRow("%s at 200", title) << QString::fromUtf8(title) << GameOptions::Scale::Percent200;
+        }
+    }
+    void theRankingTitleKeepsClearOfTheRecord()
+    {
+        QFETCH(QString, title);
+        QFETCH(GameOptions::Scale, scale);
+        GameFixture fixture;
+        startCareer(fixture);
+        MainCommand &hub = fixture.game->hub();
+        GameOptions options;
+        options.scale = scale;
+        fixture.game->setOptions(options);
+        fixture.state().Chara(CharaTable::PlayerRow, CharaTable::Ranking) = Cell(title);
+        hub.subMainHyoji();
+        auto *ranking = hub.findChild<GameLabel *>(QStringLiteral("lblRanking"));
+        auto *record = hub.findChild<QLabel *>(QStringLiteral("lblWarResult"));
+        QCOMPARE(ranking->text(), title);
+        QVERIFY(ranking->fits(ranking->font()));
+        const int right = ranking->x() + ranking->fontMetrics().horizontalAdvance(title);
+        QVERIFY2(right < record->x(), qPrintable(QStringLiteral("%1 reaches %2").arg(right).arg(record->x())));
+        if (title == QStringLiteral("ノーランカー"))
+            QCOMPARE(ranking->font().pointSizeF(), gothicFont(14.25).pointSizeF());
+        fixture.game->setOptions(GameOptions());
+    }
+
     void refreshShowsTheBoxerAndTheCalendar()
     {
         GameFixture fixture;

@@ -7,6 +7,7 @@
 #include "files/loadFile.h"
 #include "files/saveFile.h"
 #include "hub/MainCommand.h"
+#include "platform/GameLabel.h"
 #include "title/frmMain.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,8 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <tuple>
 
 namespace {
 const QString Rejected = QStringLiteral("このセーブデータは「Ring Glory」のセーブデータではありません。\r\n"
@@ -109,6 +112,48 @@ class SaveLoadTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // At every window scale, reached at start or later, the instruction keeps its phrases
+    // whole (「保存」 on one line) and the folder list's text and indent grow with the rest.
+    void theDialogsFollowTheScale_data()
+    {
+        QTest::addColumn<GameOptions::Scale>("scale");
+        QTest::addColumn<double>("times");
+        QTest::addColumn<bool>("builtLarge");
+        for (const auto &[name, scale, times] : {std::tuple{"150", GameOptions::Scale::Percent150, 1.5},
+                                                 std::tuple{"200", GameOptions::Scale::Percent200, 2.0},
+                                                 std::tuple{"300", GameOptions::Scale::Percent300, 3.0}}) {
+            QTest::addRow("built at %s", name) << scale << times << true;
+            QTest::addRow("grown to %s", name) << scale << times << false;
+        }
+    }
+    void theDialogsFollowTheScale()
+    {
+        QFETCH(GameOptions::Scale, scale);
+        QFETCH(double, times);
+        QFETCH(bool, builtLarge);
+        GameFixture own;
+        const double ownTree =
+            own.game->saveDialog().findChild<QWidget *>(QStringLiteral("Dir1"))->font().pointSizeF();
+        GameFixture fixture;
+        GameOptions options;
+        options.scale = scale;
+        if (builtLarge)
+            fixture.game->setOptions(options);
+        QList<QWidget *> dialogs{&fixture.game->saveDialog(), &fixture.game->loadDialog()};
+        if (!builtLarge)
+            fixture.game->setOptions(options);
+        for (QWidget *dialog : dialogs) {
+            auto *instruction = dialog->findChild<GameLabel *>(QStringLiteral("Label2"));
+            bool split = false;
+            GameLabel::lines(instruction->text(), instruction->font(), instruction->width(), true, &split);
+            QVERIFY2(!split && instruction->fits(instruction->font()), qPrintable(dialog->objectName()));
+            auto *tree = dialog->findChild<QTreeWidget *>(QStringLiteral("Dir1"));
+            QCOMPARE(tree->font().pointSizeF(), ownTree * times);
+            QCOMPARE(tree->indentation(), qRound(12 * times));
+        }
+        fixture.game->setOptions(GameOptions());
+    }
+
     void saveAsWritesIntoTheChosenDirectory_data()
     {
         QTest::addColumn<QString>("typed");

@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -63,6 +65,36 @@ class SettingsTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every entry of the scale list shows whole beside the list's arrow, the marked ones
+    // too, at every scale the list offers.
+    void everyScaleEntryShowsWhole_data()
+    {
+        QTest::addColumn<GameOptions::Scale>("scale");
+        QTest::newRow("100") << GameOptions::Scale::Percent100;
+        QTest::newRow("150") << GameOptions::Scale::Percent150;
+    }
+    void everyScaleEntryShowsWhole()
+    {
+        QFETCH(GameOptions::Scale, scale);
+        GameFixture fixture;
+        startCareer(fixture);
+        GameOptions options;
+        options.scale = scale;
+        fixture.game->setOptions(options);
+        fixture.game->fitWindowsToScreen(QSize(1280, 800));
+        auto *list = fixture.game->openSettings(fixture.game->hub())
+                         .findChild<QComboBox *>(QStringLiteral("cboScale"));
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        QVERIFY(list->itemText(4).contains(QStringLiteral("画面に収まりません")));
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field.width(),
+                     qPrintable(list->itemText(i)));
+        fixture.game->setOptions(GameOptions());
+    }
+
     void cleanup() { ScreenScale::setFactor(1.0); }
 
     void choicesSurviveARestart()

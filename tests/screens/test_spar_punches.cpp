@@ -1,3 +1,4 @@
+#include "app/Game.h"
 #include "match/Spar.h"
 #include "platform/Twips.h"
 #include "support/Matches.h"
@@ -147,6 +148,38 @@ private slots:
         }
         QCOMPARE(spar.findChild<QLabel *>(QStringLiteral("TimerWatch"))->text(), QStringLiteral("2:08"));
         QCOMPARE(opponentTicks, 5);
+    }
+    // The outline cue's "ガード中" stands whole inside the guard circle at every scale, and
+    // the caption goes back to its own place with "ガード".
+    void theGuardingCaptionFitsTheCircle_data()
+    {
+        QTest::addColumn<GameOptions::Scale>("scale");
+        QTest::newRow("100") << GameOptions::Scale::Percent100;
+        QTest::newRow("200") << GameOptions::Scale::Percent200;
+        QTest::newRow("300") << GameOptions::Scale::Percent300;
+    }
+    void theGuardingCaptionFitsTheCircle()
+    {
+        QFETCH(GameOptions::Scale, scale);
+        GameFixture fixture;
+        Spar &spar = startFirstBout(fixture);
+        GameOptions options;
+        options.scale = scale;
+        options.guardCue = GameOptions::GuardCue::Outline;
+        fixture.game->setOptions(options);
+        auto *caption = spar.findChild<QLabel *>(QStringLiteral("Label1"));
+        auto *circle = spar.findChild<QWidget *>(QStringLiteral("GuardCircle"));
+        const QRect own = twipsGeometry(caption);
+        spar.Form_MouseMove(2227, 4567);
+        QCOMPARE(caption->text(), QStringLiteral("ガード中"));
+        const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text());
+        QVERIFY2(textWidth <= caption->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(textWidth).arg(caption->width())));
+        QVERIFY(circle->geometry().contains(caption->geometry()));
+        spar.Form_MouseMove(100, 100);
+        QCOMPARE(caption->text(), QStringLiteral("ガード"));
+        QCOMPARE(twipsGeometry(caption), own);
+        fixture.game->setOptions(GameOptions());
     }
 };
 

@@ -5,13 +5,17 @@
 #include "ending/Ending.h"
 #include "files/loadFile.h"
 #include "files/saveFile.h"
+#include "history/Growth.h"
 #include "hub/MainCommand.h"
 #include "info/MyStatus.h"
 #include "info/NextEnemyData.h"
 #include "info/Senseki.h"
 #include "match/Spar.h"
 #include "options/SettingsDialog.h"
+#include "options/core/GameWindowSizes.h"
+#include "platform/GameLabel.h"
 #include "platform/ScreenScale.h"
+#include "platform/Twips.h"
 #include "support/Careers.h"
 #include "support/Matches.h"
 #include "title/frmAbout.h"
@@ -21,6 +25,7 @@
 #include "training/Setsumei.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -176,7 +181,15 @@ private slots:
                              after.geometry.height() <= before.geometry.height() * times * 3 / 2 + 2,
                          qPrintable(what));
             }
-            if (widget->testAttribute(Qt::WA_SetFont))
+            if (!widget->testAttribute(Qt::WA_SetFont))
+                continue;
+            // A wrapped text set smaller to fit its box is fitted afresh at each scale: whole
+            // in its box, and never larger than the factor makes it.
+            if (auto *fitted = qobject_cast<GameLabel *>(widget);
+                fitted && fitted->wordWrap() && !qFuzzyCompare(after.pointSize, before.pointSize * times))
+                QVERIFY2(after.pointSize < before.pointSize * times && fitted->fits(fitted->font()),
+                         qPrintable(what));
+            else
                 QVERIFY2(qFuzzyCompare(after.pointSize, before.pointSize * times), qPrintable(what));
         }
 
@@ -222,6 +235,129 @@ private slots:
         setScale(fixture, GameOptions::Scale::Percent100);
         QCoreApplication::processEvents();
         QCOMPARE(window->size(), own);
+    }
+
+    // The tab pages' buttons stand 480 twips below the tab control's top at every scale and
+    // read so: the row of tabs is as many times its own height as the rest of the hub.
+    void tabPageButtonsReadTheSameTwipsAtEveryScale_data()
+    {
+        QTest::addColumn<GameOptions::Scale>("scale");
+        QTest::addColumn<double>("times");
+        QTest::addColumn<bool>("builtLarge");
+        QTest::newRow("built at 150") << GameOptions::Scale::Percent150 << 1.5 << true;
+        QTest::newRow("built at 200") << GameOptions::Scale::Percent200 << 2.0 << true;
+        QTest::newRow("built at 300") << GameOptions::Scale::Percent300 << 3.0 << true;
+        QTest::newRow("grown to 150") << GameOptions::Scale::Percent150 << 1.5 << false;
+        QTest::newRow("grown to 300") << GameOptions::Scale::Percent300 << 3.0 << false;
+    }
+    void tabPageButtonsReadTheSameTwipsAtEveryScale()
+    {
+        QFETCH(GameOptions::Scale, scale);
+        QFETCH(double, times);
+        QFETCH(bool, builtLarge);
+        const QStringList buttons{QStringLiteral("cmdCommand(3)"), QStringLiteral("cmdGrowth"),
+                                  QStringLiteral("cmdSyuryo")};
+        GameFixture own;
+        startCareer(own);
+        QHash<QString, QJsonObject> ownReads;
+        QHash<QString, QPoint> ownPlaces;
+        MainCommand &ownHub = own.game->hub();
+        for (const QString &name : buttons) {
+            auto *button = ownHub.findChild<QWidget *>(name);
+            ownReads.insert(name, placeRead(button));
+            ownPlaces.insert(name, button->mapTo(ownHub.centralWidget(), QPoint()));
+        }
+        QCOMPARE(ownReads.value(QStringLiteral("cmdCommand(3)"))[QLatin1String("top")].toInt(), 45);
+
+        GameFixture fixture;
+        startCareer(fixture);
+        if (builtLarge)
+            setScale(fixture, scale);
+        MainCommand &hub = fixture.game->hub();
+        if (!builtLarge)
+            setScale(fixture, scale);
+        QApplication::sendPostedEvents();
+        for (const QString &name : buttons) {
+            auto *button = hub.findChild<QWidget *>(name);
+            QCOMPARE(placeRead(button), ownReads.value(name));
+            // And it stands where the button at the game's own size, grown, stands.
+            const QPoint place = button->mapTo(hub.centralWidget(), QPoint());
+            const QPoint ownPlace = ownPlaces.value(name);
+            QVERIFY2(
+                std::abs(place.y() - ownPlace.y() * times) <= 1,
+                qPrintable(QStringLiteral("%1 at %2, own %3").arg(name).arg(place.y()).arg(ownPlace.y())));
+        }
+    }
+
+    // The sizes the scale is fitted to are the windows' own: every window of the game is
+    // among them, client area for client area.
+    void everyWindowIsAmongTheSizesTheScaleFits()
+    {
+        GameFixture fixture;
+        startCareer(fixture);
+        Game &game = *fixture.game;
+        QList<QWidget *> windows;
+        windows << &game.openTitle() << &game.hub() << &game.myStatus() << &game.nextEnemyData()
+                << &game.senseki() << &game.growth() << &game.sandBag() << &game.punchingBall()
+                << &game.saveDialog() << &game.loadDialog() << &game.ending();
+        windows.append(&game.openAbout(game.hub()));
+        windows.append(&game.openSettings(game.hub()));
+        fixture.state().varSetsumeiNo = ActivitySandBag;
+        windows.append(&fixture.game->openInstructions());
+        windows.append(&startFirstBout(fixture));
+        QList<QSize> sizes;
+        for (const WindowExtent &window : gameWindowSizes())
+            sizes.append(
+                QSize(twipsToPixels(window.clientTwips.width()), twipsToPixels(window.clientTwips.height())));
+        for (QWidget *window : windows) {
+            auto *main = qobject_cast<QMainWindow *>(window);
+            const QSize client = main ? main->centralWidget()->size() : window->size();
+            QVERIFY2(sizes.contains(client), qPrintable(window->objectName()));
+        }
+        GameFixture sparring;
+        Spar &spar = startSparring(sparring);
+        QVERIFY(sizes.contains(spar.size()));
+    }
+
+    // A game kept to a screen puts in force only a scale at which every window fits it,
+    // and its settings dialog offers no other, saying why.
+    void aScaleTooLargeForTheScreenGivesWay_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<GameOptions::Scale>("chosen");
+        QTest::addColumn<double>("inForce");
+        QTest::addColumn<QStringList>("offered");
+        QTest::newRow("300 on 1920 x 1080") << QSize(1920, 1080) << GameOptions::Scale::Percent300 << 2.0
+                                            << QStringList{"auto", "100", "150", "200"};
+        QTest::newRow("300 on 1280 x 800")
+            << QSize(1280, 800) << GameOptions::Scale::Percent300 << 1.5 << QStringList{"auto", "100", "150"};
+        QTest::newRow("200 on 1280 x 800")
+            << QSize(1280, 800) << GameOptions::Scale::Percent200 << 1.5 << QStringList{"auto", "100", "150"};
+        QTest::newRow("300 on 2560 x 1440") << QSize(2560, 1440) << GameOptions::Scale::Percent300 << 3.0
+                                            << QStringList{"auto", "100", "150", "200", "300"};
+    }
+    void aScaleTooLargeForTheScreenGivesWay()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(GameOptions::Scale, chosen);
+        QFETCH(double, inForce);
+        QFETCH(QStringList, offered);
+        GameFixture fixture;
+        startCareer(fixture);
+        setScale(fixture, chosen);
+        fixture.game->fitWindowsToScreen(screen);
+        QCOMPARE(ScreenScale::factor(), inForce);
+        // The choice itself is kept, for a larger screen another time.
+        QCOMPARE(fixture.game->options().scale, chosen);
+
+        auto *list = fixture.game->openSettings(fixture.game->hub()).findChild<QComboBox *>("cboScale");
+        const QStringList words{"auto", "100", "150", "200", "300"};
+        for (int i = 0; i < list->count(); ++i) {
+            const bool enabled = list->model()->flags(list->model()->index(i, 0)) & Qt::ItemIsEnabled;
+            QCOMPARE(enabled, offered.contains(words[i]));
+            QCOMPARE(list->itemText(i).contains(QStringLiteral("画面に収まりません")), !enabled);
+        }
+        setScale(fixture, GameOptions::Scale::Percent100);
     }
 
     // A screen first built while the game is enlarged comes out as large as the others.
