@@ -18,6 +18,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -154,6 +155,60 @@ private slots:
         const QString difference = firstDifference(replay.events(), original.events());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(replay.finalState(), original.finalState());
+    }
+
+    // Short sessions that once recorded what the driver could not play back, recorded in one
+    // folder and played in a fresh one, as a record goes to another machine.
+    void shortSessionReplaysInAFreshFolder_data()
+    {
+        QTest::addColumn<QString>("script");
+        const QString career = QStringLiteral("input 山田\ninput 東京\nclick frmMain.Command1\n");
+        const QString sparring = career + QStringLiteral("click MainCommand.cmdCommand(2)\nclick Setsumei.Command1\n");
+        QTest::newRow("a key held as sparring ends by itself")
+            << sparring + QStringLiteral("keydown Spar Space\nwait 20000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a key held as the sandbag's clock runs out")
+            << career + QStringLiteral("click MainCommand.cmdCommand(0)\nclick Setsumei.Command1\nkeydown SandBag A\n"
+                                       "wait 40000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a key held as the punching ball's clock runs out")
+            << career + QStringLiteral("click MainCommand.cmdCommand(1)\nclick Setsumei.Command1\n"
+                                       "keydown PunchingBall Space\nwait 40000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a hold resumed by a repeat as sparring ends")
+            << sparring + QStringLiteral("keydown Spar Space\nkeyup Spar Space\nkeyrepeat Spar Space\nwait 20000");
+        QTest::newRow("a catch-up given by the script") << sparring + QStringLiteral("catchup 1000\nwait 17500\nstate");
+        QTest::newRow("Esc closes the settings")
+            << career + QStringLiteral("click MainCommand.mnuSettings\nkey frmSettings Escape\nclick "
+                                       "MainCommand.cmdCommand(3)");
+        QTest::newRow("Esc closes the About box")
+            << career + QStringLiteral("click MainCommand.mnuHelpAbout\nkey frmAbout Escape\nclick "
+                                       "MainCommand.cmdCommand(3)");
+        for (const QString &name : {QStringLiteral("my save"), QStringLiteral("  lead")}) {
+            QTest::newRow(qPrintable(QStringLiteral("a save named '%1' loaded").arg(name)))
+                << career + QStringLiteral("click MainCommand.cmdSaveAs\ntext saveFile.Text1 %1\nclick saveFile.Open\n"
+                                           "click MainCommand.cmdCommand(3)\nclick MainCommand.cmdLoad\n"
+                                           "select loadFile.File1 %1.sav\nclick loadFile.Open")
+                                .arg(name);
+        }
+    }
+
+    void shortSessionReplaysInAFreshFolder()
+    {
+        QFETCH(QString, script);
+        QTemporaryDir played;
+        QTemporaryDir replayed;
+        QVERIFY(played.isValid() && replayed.isValid());
+        QDir::setCurrent(played.path());
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        const ReplayRun original = ReplayRun::of(script, &record);
+        QVERIFY2(!original.hadErrors, qPrintable(original.errors()));
+        QDir::setCurrent(replayed.path());
+        const ReplayRun replay = ReplayRun::of(textOf(record));
+        QDir::setCurrent(QDir::tempPath());
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors() + QStringLiteral("\nrecord:\n") + textOf(record)));
+        const QString difference = firstDifference(replay.events(), original.events());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        // The career loaded names its file in the folder it was played in.
+        QCOMPARE(replay.finalState(), QString(original.finalState()).replace(played.path(), replayed.path()));
     }
 
     // The monkey's sessions: bouts, knockdowns, training, saves and loads, boxes of every kind,
