@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 // The settings dialog's choices are recorded as the options they set; of its controls only the
@@ -91,10 +92,20 @@ void SessionRecorder::finish()
                  .arg(m_writer.unwritten()));
 }
 
+void SessionRecorder::setProblemListener(std::function<void(const QString &)> listener)
+{
+    m_problemListener = std::move(listener);
+    const QStringList untold = std::exchange(m_untold, {});
+    for (const QString &problem : untold)
+        tell(problem);
+}
+
 void SessionRecorder::tell(const QString &problem)
 {
     if (m_problemListener)
         m_problemListener(problem);
+    else
+        m_untold.append(problem);
 }
 
 void SessionRecorder::inputGoesTo(QWidget *form)

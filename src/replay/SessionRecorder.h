@@ -56,7 +56,8 @@ public:
 
     // Told once each, with a sentence for the player, when the record cannot be written, has
     // reached the size a replay reads, or leaves out a loaded file.
-    void setProblemListener(std::function<void(const QString &)> listener) { m_problemListener = std::move(listener); }
+    // Problems found before there was a listener are told to it at once.
+    void setProblemListener(std::function<void(const QString &)> listener);
     // Whether lines are still kept that the file has not taken.
     bool hasUnwritten() const { return m_writer.unwritten() > 0; }
 
@@ -132,6 +133,7 @@ private:
     QPointer<QAction> m_chosenAction;
     QString m_chosenActionLine;
     std::function<void(const QString &)> m_problemListener;
+    QStringList m_untold;
     bool m_toldNotCarried = false;
     // Pushes the record to its file every second of wall time, for a game that waits on the
     // player with no timer running, when no game time passes at all.
