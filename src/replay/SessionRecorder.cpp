@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -265,17 +266,10 @@ void SessionRecorder::attach(QWidget *form)
                 note(QStringLiteral("click ") + target(form, action));
         });
     }
-    // A menu closes before the item chosen in it acts, which may end the program before the
-    // item's own signal reaches the record.
-    for (QMenu *menu : form->findChildren<QMenu *>()) {
-        connect(menu, &QMenu::aboutToHide, this, [this, form, menu] {
-            QAction *chosen = menu->activeAction();
-            if (m_depth == 0 || !takesInput() || !chosen || chosen->menu() || chosen->objectName().isEmpty())
-                return;
-            m_chosenAction = chosen;
-            m_chosenActionLine = QStringLiteral("click ") + target(form, chosen);
-        });
-    }
+    // The item chosen in a menu may end the program before its own signal reaches the record:
+    // the key or the mouse button that chooses it is heard first.
+    for (QMenu *menu : form->findChildren<QMenu *>())
+        menu->installEventFilter(this);
     for (QLineEdit *edit : form->findChildren<QLineEdit *>()) {
         if (edit->objectName().isEmpty())
             continue;
@@ -426,8 +420,34 @@ void SessionRecorder::noteOptions()
     m_options = now;
 }
 
+void SessionRecorder::noteMenuChoice(QMenu *menu, const QEvent *event)
+{
+    if (m_depth == 0 || !takesInput())
+        return;
+    QAction *chosen = nullptr;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            chosen = menu->activeAction();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        chosen = menu->actionAt(static_cast<const QMouseEvent *>(event)->position().toPoint());
+    }
+    if (!chosen || chosen->menu() || chosen->objectName().isEmpty())
+        return;
+    // The menu's screen is the window of the bar or the menu it hangs from.
+    QWidget *owner = menu;
+    while (qobject_cast<QMenu *>(owner) && owner->parentWidget())
+        owner = owner->parentWidget();
+    m_chosenAction = chosen;
+    m_chosenActionLine = QStringLiteral("click ") + target(owner->window(), chosen);
+}
+
 bool SessionRecorder::eventFilter(QObject *watched, QEvent *event)
 {
+    if (auto *menu = qobject_cast<QMenu *>(watched)) {
+        noteMenuChoice(menu, event);
+        return false;
+    }
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget)
         return false;

@@ -18,6 +18,7 @@ class QAction;
 class QEvent;
 class QIODevice;
 class QListWidget;
+class QMenu;
 class QWidget;
 
 // Records a session as the script that plays it again: every input that reaches the game's
@@ -92,6 +93,8 @@ private:
     // cannot take that key in a replay, and it lets go of its keys there by itself.
     void note(const QString &line, QWidget *keyForm = nullptr);
     void noteKey(QWidget *form, const QString &line);
+    // A key or a mouse button that chooses an item of the menu.
+    void noteMenuChoice(QMenu *menu, const QEvent *event);
     // Whether the driver could give that screen an input now.
     static bool usable(QWidget *form);
     void tell(const QString &problem);
