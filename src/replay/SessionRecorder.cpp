@@ -377,7 +377,7 @@ void SessionRecorder::noteChosenSave(QWidget *form, const QString &name)
             continue;
         const QString fileName = QFileInfo(file).fileName();
         // Read no further than the record could carry, so a huge file costs neither memory nor time.
-        const QByteArray contents = source.read(MaxCarriedBytes - m_carriedBytes + 1);
+        const QByteArray contents = source.read(MaxCarriedBytes + 1);
         const bool whole = source.atEnd();
         const QByteArray digest = QCryptographicHash::hash(contents, QCryptographicHash::Sha256) + char(whole);
         // A file already carried as it is now is in the replay's folder: the replay wrote it there,
