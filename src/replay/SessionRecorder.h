@@ -59,8 +59,6 @@ public:
     // reached the size a replay reads, or leaves out a loaded file.
     // Problems found before there was a listener are told to it at once.
     void setProblemListener(std::function<void(const QString &)> listener);
-    // Whether lines are still kept that the file has not taken.
-    bool hasUnwritten() const { return m_writer.unwritten() > 0; }
 
     // An input begins: EVENT is the event that carries it and RECEIVER the object the window
     // system gives it to (null when none is known: the script driver has checked its target).
@@ -121,16 +119,18 @@ private:
     {
         QString line;
         QPointer<QWidget> keyForm;
+        // A key's line stays one when its screen is gone.
         bool isKey = false;
     };
     QList<TickLine> m_tickLines;
     qint64 m_tickLinesAt = 0;
     // Buttons let go of in this input, with the line that notes it, until their click confirms it.
     QHash<QAbstractButton *, qsizetype> m_letGo;
-    // The lines that last chose a save in the record.
+    // The line that last chose a save in the record.
     QStringList m_chosenSave;
-    // The contents each file name was last carried with (or left out with), and the bytes carried so far.
-    QHash<QString, QByteArray> m_carried; // a digest of each, and whether it was whole
+    // A digest of the contents each file name was last carried (or left out) with, and whether
+    // they were whole; and the bytes carried so far.
+    QHash<QString, QByteArray> m_carried;
     qint64 m_carriedBytes = 0;
     // A menu item chosen in this input, noted once it has acted, or when it ends the program first.
     QPointer<QAction> m_chosenAction;
