@@ -34,7 +34,7 @@ bool GameApplication::notify(QObject *receiver, QEvent *event)
         m_beforeInput();
     ++m_inputDepth;
     if (m_recorder)
-        m_recorder->beginInput(event);
+        m_recorder->beginInput(event, receiver);
     const bool handled = QApplication::notify(receiver, event);
     if (m_recorder)
         m_recorder->endInput();

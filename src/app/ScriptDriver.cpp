@@ -13,6 +13,7 @@
 #include "platform/core/FolderConfinement.h"
 #include "platform/core/SafeFileWrite.h"
 #include "replay/SessionRecorder.h"
+#include "replay/core/ScriptName.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,6 +35,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 QString compactJson(const QJsonObject &object)
@@ -76,6 +78,19 @@ bool writeScratchFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
            file.flush();
+}
+
+// `file "NAME" BASE64`: a name in quotes, as a record writes one that has spaces or starts with them.
+std::optional<std::pair<QString, QString>> quotedFileLine(const QString &rest)
+{
+    QString name;
+    const qsizetype taken = ScriptName::readQuoted(rest, &name);
+    if (taken < 0 || rest.mid(taken, 1) != QLatin1String(" "))
+        return std::nullopt;
+    const QString base64 = rest.mid(taken + 1);
+    if (base64.isEmpty() || base64.contains(QLatin1Char(' ')))
+        return std::nullopt;
+    return std::pair{name, base64};
 }
 
 const QString VersionComment = QStringLiteral("# ringglory version ");
@@ -190,6 +205,8 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
         release(args[0], true);
     } else if (command == QLatin1String("close") && args.size() == 1) {
         close(args[0]);
+    } else if (const auto quoted = command == QLatin1String("file") ? quotedFileLine(rest) : std::nullopt) {
+        file(quoted->first, quoted->second);
     } else if (command == QLatin1String("file") && args.size() == 2) {
         file(args[0], args[1]);
     } else if (command == QLatin1String("privatefolder") && args.isEmpty()) {
@@ -202,7 +219,7 @@ void ScriptDriver::runLine(int lineNumber, const QString &rawLine)
         changeDirectory(formName, path);
     } else if (command == QLatin1String("select") && args.size() >= 2) {
         const auto [target, name] = splitCommand(rest);
-        select(target, name);
+        select(target, ScriptName::fromLineEnd(name));
     } else if (command == QLatin1String("state") && args.isEmpty()) {
         printState();
     } else if (command == QLatin1String("read") && args.size() == 1) {
@@ -296,6 +313,8 @@ void ScriptDriver::key(const QString &formName, const QString &keyName, std::ini
     // events that brings (a list given the focus makes its first entry the current one).
     if (QApplication::activeWindow() != form)
         QApplication::setActiveWindow(form);
+    if (m_recorder)
+        m_recorder->inputGoesTo(form);
     const Qt::Key code = sequence[0].key();
     const Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
     // A printable key carries its character, as a keyboard's does.
@@ -334,10 +353,15 @@ void ScriptDriver::wait(const QString &ms, Clock clock)
     }
     m_gameTimeAsked += duration;
     Scheduler &scheduler = m_game.scheduler();
+    const qint64 from = scheduler.now();
+    bool skipped = false;
     if (clock == Clock::Advance)
         scheduler.advance(duration);
     else
-        scheduler.catchUpTo(std::min(scheduler.now() + duration, Scheduler::EndOfTime));
+        skipped = scheduler.catchUpTo(std::min(from + duration, Scheduler::EndOfTime));
+    // A catch-up that skipped is one of its own in the record too, not a wait.
+    if (m_recorder)
+        m_recorder->clockCaughtUp(from, scheduler.now(), skipped);
 }
 
 QWidget *ScriptDriver::findButton(const QString &target, bool mustBeUsable)

@@ -27,6 +27,8 @@ public:
     Game &game() { return m_game; }
     ScriptedPrompter &prompter() { return *m_prompter; }
     ScriptDriver &driver() { return m_driver; }
+    // The session's recorder, null without a record.
+    SessionRecorder *recorder() { return m_recorder.get(); }
 
 private:
     Transcript &m_transcript;

@@ -21,16 +21,50 @@
 #include <QDateTime>
 #include <QFile>
 #include <QIcon>
+#include <QMessageBox>
 #include <QTextStream>
 
 namespace {
+void tellOnStandardError(const QString &problem)
+{
+    QTextStream(stderr) << "ringglory: " << problem << '\n';
+}
+
+// A script whose record could not be written whole did not do all it was asked to.
 int runScript(const QByteArray &script, QFile *record)
 {
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     Transcript transcript(out);
-    ScriptedGame scripted(transcript, record);
-    return scripted.driver().run(QString::fromUtf8(script)) ? 0 : 1;
+    bool ran = false;
+    bool recordFailed = false;
+    {
+        ScriptedGame scripted(transcript, record);
+        if (SessionRecorder *recorder = scripted.recorder()) {
+            recorder->setProblemListener([&recordFailed](const QString &problem) {
+                tellOnStandardError(problem);
+                recordFailed = true;
+            });
+        }
+        ran = scripted.driver().run(QString::fromUtf8(script));
+    }
+    return ran && !recordFailed ? 0 : 1;
+}
+
+// The player hears of the record's first problem in a box that leaves the game running; every
+// problem also goes to standard error.
+void tellThePlayer(const QString &problem)
+{
+    tellOnStandardError(problem);
+    static bool told = false;
+    if (told)
+        return;
+    told = true;
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("プレイ記録"),
+                                QStringLiteral("このプレイの記録に問題があります。\n%1").arg(problem), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 // The game in its windows on the wall clock, every input recorded when there is a record.
@@ -49,12 +83,12 @@ int play(GameApplication &app, QFile *record)
     if (record) {
         recorder = std::make_unique<SessionRecorder>(game, *record, SessionRecorder::Source::Player,
                                                      QDateTime::currentDateTime());
+        recorder->setProblemListener(tellThePlayer);
         recordingPrompter.setRecorder(recorder.get());
         app.setRecorder(recorder.get());
         terminator.setLastWords([&recorder] { recorder->finish(); });
-        driver.setCatchUpListener([&recorder](qint64 from, qint64 target, bool skipped) {
-            recorder->clockCaughtUp(from, target, skipped);
-        });
+        driver.setCatchUpListener(
+            [&recorder](qint64 from, qint64 target, bool skipped) { recorder->clockCaughtUp(from, target, skipped); });
     }
     game.openTitle();
     const int status = QApplication::exec();
@@ -77,7 +111,8 @@ std::unique_ptr<QFile> openRecord(const QString &path, RecordFile kind)
         return nullptr;
     }
     const QIODevice::OpenMode mode = kind == RecordFile::New ? QIODevice::NewOnly : QIODevice::Truncate;
-    if (!record->open(QIODevice::WriteOnly | mode)) {
+    // Unbuffered, so that what the disk refuses stays with the recorder, which keeps it until it is taken.
+    if (!record->open(QIODevice::WriteOnly | mode | QIODevice::Unbuffered)) {
         QTextStream(stderr) << "ringglory: cannot record to " << path << ": " << record->errorString() << '\n';
         return nullptr;
     }
@@ -89,12 +124,15 @@ std::unique_ptr<QFile> openRecord(const QString &path, RecordFile kind)
 std::unique_ptr<QFile> openSessionRecord()
 {
     const QString folder = RecordFolder::path();
-    const QString path = folder.isEmpty() ? QString() : RecordFolder::newRecordPath(folder, QDateTime::currentDateTime());
+    const QString path =
+        folder.isEmpty() ? QString() : RecordFolder::newRecordPath(folder, QDateTime::currentDateTime());
     if (path.isEmpty()) {
         QTextStream(stderr) << "ringglory: this session is not recorded: no replays folder can be made\n";
         return nullptr;
     }
     std::unique_ptr<QFile> record = openRecord(path, RecordFile::Reserved);
+    if (record)
+        RecordFolder::holdOpen(*record);
     RecordFolder::prune(folder);
     return record;
 }

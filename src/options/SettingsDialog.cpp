@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -111,6 +112,16 @@ SettingsDialog::SettingsDialog(Game &game, QWidget &owner) : QDialog(&owner), m_
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     // A `setting` line of a script changes the options while the dialog may be open.
     connect(&m_game, &Game::optionsChanged, this, &SettingsDialog::showOptions);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent *event)
+{
+    auto *close = findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && close) {
+        close->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 SettingsDialog::~SettingsDialog()

@@ -21,6 +21,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // Esc stands for 閉じる and goes through its click.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Shows the options in force, without taking them for the player's choice.

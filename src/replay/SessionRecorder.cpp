@@ -1,18 +1,22 @@
 #include "replay/SessionRecorder.h"
 
 #include "app/Game.h"
+#include "app/ScriptFile.h"
 #include "app/ScriptTargets.h"
 #include "files/SaveLoadDialog.h"
 #include "history/core/HistoryFile.h"
 #include "options/KeyBindings.h"
 #include "options/core/OptionText.h"
 #include "platform/Twips.h"
+#include "replay/core/ScriptName.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +25,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 // The settings dialog's choices are recorded as the options they set; of its controls only the
@@ -30,8 +35,8 @@ const QString SettingsClose = QStringLiteral("cmdClose");
 const QString LoadForm = QStringLiteral("loadFile");
 const QString SaveForm = QStringLiteral("saveFile");
 
-// A copy of a file in the record: far more than any save or history, far less than a script may hold.
-constexpr qint64 MaxCarriedFileBytes = 16 * 1024 * 1024;
+static_assert(RecordWriter::MaxBytes == ScriptFile::MaxBytes, "a record is as large as a script may be");
+static_assert(SessionRecorder::MaxCarriedBytes < RecordWriter::MaxBytes, "a record leaves room for its inputs");
 
 QString keyName(int key)
 {
@@ -42,6 +47,13 @@ QString keyName(int key)
 SessionRecorder::SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start)
     : m_game(game), m_writer(out, game.scheduler().now()), m_source(source), m_options(game.options())
 {
+    m_writer.setProblemListener([this](RecordWriter::Problem problem, const QString &what) {
+        tell(problem == RecordWriter::Problem::Full
+                 ? QStringLiteral("The record of this session stops here: %1.").arg(what)
+                 : QStringLiteral("The record of this session cannot be written (%1): its last lines are kept "
+                                  "until they can be.")
+                       .arg(what));
+    });
     m_writer.writeHeader(QStringLiteral(RINGGLORY_VERSION), start);
     if (m_source == Source::Player)
         m_writer.writeSetup(QStringLiteral("privatefolder"));
@@ -67,18 +79,55 @@ SessionRecorder::~SessionRecorder()
 
 void SessionRecorder::finish()
 {
-    // An input cut short by the end of the program is written as far as it went.
+    // An input cut short by the end of the program is written as far as it went: a menu item
+    // that ended it never got to confirm itself.
     writeTickLines();
+    if (m_chosenAction)
+        m_lines.append(m_chosenActionLine);
+    m_chosenAction = nullptr;
     m_writer.writeInputs(m_game.scheduler().now(), m_lines);
     m_lines.clear();
     m_letGo.clear();
-    m_writer.flush();
+    if (!m_writer.flush())
+        tell(QStringLiteral("The record of this session is incomplete: its last %1 bytes could not be written.")
+                 .arg(m_writer.unwritten()));
 }
 
-void SessionRecorder::beginInput(const QEvent *event)
+void SessionRecorder::setProblemListener(std::function<void(const QString &)> listener)
 {
-    if (m_depth++ == 0)
-        m_inputEvent = event;
+    m_problemListener = std::move(listener);
+    const QStringList untold = std::exchange(m_untold, {});
+    for (const QString &problem : untold)
+        tell(problem);
+}
+
+void SessionRecorder::tell(const QString &problem)
+{
+    if (m_problemListener)
+        m_problemListener(problem);
+    else
+        m_untold.append(problem);
+}
+
+void SessionRecorder::inputGoesTo(QWidget *form)
+{
+    m_inputForm = form;
+    m_inputFormUsable = true;
+}
+
+bool SessionRecorder::usable(QWidget *form)
+{
+    return form && ScriptTargets::whyUnusable(form, form, form->objectName()).isEmpty();
+}
+
+void SessionRecorder::beginInput(const QEvent *event, const QObject *receiver)
+{
+    if (m_depth++ > 0)
+        return;
+    m_inputEvent = event;
+    const auto *widget = qobject_cast<const QWidget *>(receiver);
+    m_inputForm = widget ? widget->window() : nullptr;
+    m_inputFormUsable = !widget || usable(m_inputForm);
 }
 
 void SessionRecorder::endInput()
@@ -86,6 +135,8 @@ void SessionRecorder::endInput()
     if (m_depth == 0 || --m_depth > 0)
         return;
     m_inputEvent = nullptr;
+    m_inputForm = nullptr;
+    m_chosenAction = nullptr;
     writeTickLines();
     // A button the mouse let go of away from it was not clicked: a held one is let go away from
     // it in the replay too, any other was never clicked at all.
@@ -140,7 +191,7 @@ bool SessionRecorder::takesInput() const
     return !m_game.scheduler().isFiring() && !KeyBindings::isHandling();
 }
 
-void SessionRecorder::note(const QString &line)
+void SessionRecorder::note(const QString &line, QWidget *keyForm)
 {
     if (m_depth > 0) {
         m_lines.append(line);
@@ -149,7 +200,7 @@ void SessionRecorder::note(const QString &line)
     // During a tick (a box it opened took the keyboard, say) the line waits for the tick's
     // boxes to be answered: their answers must come before the wait that reaches the tick.
     if (m_game.scheduler().isFiring()) {
-        m_tickLines.append(line);
+        m_tickLines.append(TickLine{line, keyForm, keyForm != nullptr});
         m_tickLinesAt = m_game.scheduler().now();
         return;
     }
@@ -157,12 +208,32 @@ void SessionRecorder::note(const QString &line)
     m_writer.writeInputs(m_game.scheduler().now(), {line});
 }
 
+void SessionRecorder::noteKey(QWidget *form, const QString &line)
+{
+    // A key given with an input counts where that input went, judged as it arrived: its own
+    // handler may have hidden the screen since. A key that counts elsewhere, or by itself, is
+    // judged as it counts, and one of a tick when the tick is over.
+    const bool canTake = m_depth > 0 && form == m_inputForm ? m_inputFormUsable : usable(form);
+    if (m_depth == 0 && m_game.scheduler().isFiring()) {
+        note(line, form);
+        return;
+    }
+    if (canTake)
+        note(line);
+}
+
 void SessionRecorder::writeTickLines()
 {
     if (m_tickLines.isEmpty())
         return;
-    m_writer.writeInputs(m_tickLinesAt, m_tickLines);
+    QStringList lines;
+    for (const TickLine &tickLine : std::as_const(m_tickLines)) {
+        if (!tickLine.isKey || usable(tickLine.keyForm))
+            lines.append(tickLine.line);
+    }
     m_tickLines.clear();
+    if (!lines.isEmpty())
+        m_writer.writeInputs(m_tickLinesAt, lines);
 }
 
 QString SessionRecorder::target(QWidget *form, const QObject *control)
@@ -189,10 +260,16 @@ void SessionRecorder::attach(QWidget *form)
         if (action->objectName().isEmpty() || action->menu())
             continue;
         connect(action, &QAction::triggered, this, [this, form, action] {
+            if (action == m_chosenAction)
+                m_chosenAction = nullptr;
             if (takesInput())
                 note(QStringLiteral("click ") + target(form, action));
         });
     }
+    // The item chosen in a menu may end the program before its own signal reaches the record:
+    // the key or the mouse button that chooses it is heard first.
+    for (QMenu *menu : form->findChildren<QMenu *>())
+        menu->installEventFilter(this);
     for (QLineEdit *edit : form->findChildren<QLineEdit *>()) {
         if (edit->objectName().isEmpty())
             continue;
@@ -221,7 +298,7 @@ void SessionRecorder::attach(QWidget *form)
             const QString command = stroke == KeyBindings::Stroke::Down ? QStringLiteral("keydown")
                                     : stroke == KeyBindings::Stroke::Up ? QStringLiteral("keyup")
                                                                         : QStringLiteral("keyrepeat");
-            note(QStringLiteral("%1 %2 %3").arg(command, form->objectName(), keyName(key)));
+            noteKey(form, QStringLiteral("%1 %2 %3").arg(command, form->objectName(), keyName(key)));
         });
     }
     if (auto *dialog = qobject_cast<SaveLoadDialog *>(form)) {
@@ -281,7 +358,7 @@ void SessionRecorder::attachList(QWidget *form, QListWidget *list)
         if (form->objectName() == LoadForm)
             noteChosenSave(form, item->text());
         else
-            note(QStringLiteral("select %1 %2").arg(target(form, list), item->text()));
+            note(QStringLiteral("select %1 %2").arg(target(form, list), ScriptName::quoted(item->text())));
     });
 }
 
@@ -292,19 +369,42 @@ void SessionRecorder::noteChosenSave(QWidget *form, const QString &name)
         return;
     const QString path = QDir(dialog->directory()).filePath(name);
     const QString historyPath = historyPathFor(path);
-    const QStringList files = {path, historyPath};
+    const QString select = QStringLiteral("select %1.File1 %2").arg(form->objectName(), ScriptName::quoted(name));
     QStringList lines;
-    for (const QString &file : files) {
+    for (const QString &file : {path, historyPath}) {
         QFile source(file);
-        if (source.size() <= MaxCarriedFileBytes && source.open(QIODevice::ReadOnly))
-            lines << QStringLiteral("file %1 %2").arg(QFileInfo(file).fileName(),
-                                                      QString::fromLatin1(source.readAll().toBase64()));
+        if (!source.open(QIODevice::ReadOnly))
+            continue;
+        const QString fileName = QFileInfo(file).fileName();
+        // Read no further than the record could carry, so a huge file costs neither memory nor time.
+        const QByteArray contents = source.read(MaxCarriedBytes + 1);
+        const bool whole = source.atEnd();
+        const QByteArray digest = QCryptographicHash::hash(contents, QCryptographicHash::Sha256) + char(whole);
+        // A file already carried as it is now is in the replay's folder: the replay wrote it there,
+        // or saved it there itself as the session did. One left out is not tried again.
+        if (const auto known = m_carried.constFind(fileName); known != m_carried.cend() && *known == digest)
+            continue;
+        m_carried.insert(fileName, digest);
+        const QByteArray base64 = contents.toBase64();
+        if (!whole || m_carriedBytes + base64.size() > MaxCarriedBytes) {
+            lines << QStringLiteral("# %1 is not carried: the record holds at most %2 MiB of loaded files")
+                         .arg(ScriptName::quoted(fileName))
+                         .arg(MaxCarriedBytes / (1024 * 1024));
+            if (!m_toldNotCarried)
+                tell(QStringLiteral("%1 is too large to go into the record of this session with the files it already "
+                                    "holds: a replay will not find it.")
+                         .arg(fileName));
+            m_toldNotCarried = true;
+            continue;
+        }
+        m_carriedBytes += base64.size();
+        lines << QStringLiteral("file %1 %2").arg(ScriptName::quoted(fileName), QString::fromLatin1(base64));
     }
-    lines << QStringLiteral("select %1.File1 %2").arg(form->objectName(), name);
     // Chosen again as it was, by the keyboard or by a second look, the file is already in the record.
-    if (m_chosenSave == lines)
+    if (lines.isEmpty() && m_chosenSave == QStringList{select})
         return;
-    m_chosenSave = lines;
+    m_chosenSave = {select};
+    lines << select;
     for (const QString &line : std::as_const(lines))
         note(line);
 }
@@ -320,8 +420,34 @@ void SessionRecorder::noteOptions()
     m_options = now;
 }
 
+void SessionRecorder::noteMenuChoice(QMenu *menu, const QEvent *event)
+{
+    if (m_depth == 0 || !takesInput())
+        return;
+    QAction *chosen = nullptr;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            chosen = menu->activeAction();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        chosen = menu->actionAt(static_cast<const QMouseEvent *>(event)->position().toPoint());
+    }
+    if (!chosen || chosen->menu() || chosen->objectName().isEmpty())
+        return;
+    // The menu's screen is the window of the bar or the menu it hangs from.
+    QWidget *owner = menu;
+    while (qobject_cast<QMenu *>(owner) && owner->parentWidget())
+        owner = owner->parentWidget();
+    m_chosenAction = chosen;
+    m_chosenActionLine = QStringLiteral("click ") + target(owner->window(), chosen);
+}
+
 bool SessionRecorder::eventFilter(QObject *watched, QEvent *event)
 {
+    if (auto *menu = qobject_cast<QMenu *>(watched)) {
+        noteMenuChoice(menu, event);
+        return false;
+    }
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget)
         return false;
@@ -329,7 +455,8 @@ bool SessionRecorder::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseMove: {
         // Only a screen that follows the mouse (the fight's guard) hears it move.
-        if (ScriptTargets::background(form) != widget || !widget->hasMouseTracking() || !takesInput())
+        // A screen behind a dialog or a box does not take the move, in a replay either.
+        if (ScriptTargets::background(form) != widget || !widget->hasMouseTracking() || !takesInput() || !usable(form))
             return false;
         const QPointF at = static_cast<QMouseEvent *>(event)->position();
         m_writer.writeMove(m_game.scheduler().now(), m_game.scheduler().ticksFired(), form->objectName(),

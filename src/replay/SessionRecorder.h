@@ -3,16 +3,22 @@
 #include "options/core/GameOptions.h"
 #include "replay/core/RecordWriter.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class Game;
 class QAbstractButton;
+class QAction;
 class QEvent;
 class QIODevice;
 class QListWidget;
+class QMenu;
 class QWidget;
 
 // Records a session as the script that plays it again: every input that reaches the game's
@@ -35,6 +41,9 @@ public:
     // The property that marks a button acting while it is held down, not only on its click:
     // its press and release are recorded at their own times.
     static constexpr const char *ActsWhileHeld = "actsWhileHeld";
+    // The most that copies of loaded files take in one record, so that with its inputs it stays
+    // within what a replay reads.
+    static constexpr qint64 MaxCarriedBytes = 24 * 1024 * 1024;
 
     // Records from the game's time now: a record that goes on from another, for one.
     SessionRecorder(Game &game, QIODevice &out, Source source, const QDateTime &start);
@@ -47,8 +56,16 @@ public:
     // dialogs' folders are no longer recorded.
     void privateFolderStarted();
 
-    // An input begins: EVENT is the event that carries it (null when it is none).
-    void beginInput(const QEvent *event = nullptr);
+    // Told once each, with a sentence for the player, when the record cannot be written, has
+    // reached the size a replay reads, or leaves out a loaded file.
+    // Problems found before there was a listener are told to it at once.
+    void setProblemListener(std::function<void(const QString &)> listener);
+
+    // An input begins: EVENT is the event that carries it and RECEIVER the object the window
+    // system gives it to (null when none is known: the script driver has checked its target).
+    void beginInput(const QEvent *event = nullptr, const QObject *receiver = nullptr);
+    // The input in progress goes to FORM, which the script driver has found able to take it.
+    void inputGoesTo(QWidget *form);
     // The input has been handled; what it did is written.
     void endInput();
 
@@ -71,7 +88,15 @@ private:
     void attachButton(QWidget *form, QAbstractButton *button);
     void attachList(QWidget *form, QListWidget *list);
     // An input's line; outside any input (a key let go by a timer, say) it is written at once.
-    void note(const QString &line);
+    // KEYFORM is the screen of a key's line: one a tick leaves hidden, disabled or behind a box
+    // cannot take that key in a replay, and it lets go of its keys there by itself.
+    void note(const QString &line, QWidget *keyForm = nullptr);
+    void noteKey(QWidget *form, const QString &line);
+    // A key or a mouse button that chooses an item of the menu.
+    void noteMenuChoice(QMenu *menu, const QEvent *event);
+    // Whether the driver could give that screen an input now.
+    static bool usable(QWidget *form);
+    void tell(const QString &problem);
     void writeTickLines();
     void noteOptions();
     // The save file chosen in the load dialog, carried into the record with its history.
@@ -86,14 +111,34 @@ private:
     GameOptions m_options;
     int m_depth = 0;
     const QEvent *m_inputEvent = nullptr;
+    // The screen the input in progress was given to, and whether it could take one then.
+    QPointer<QWidget> m_inputForm;
+    bool m_inputFormUsable = true;
     QStringList m_lines;
     // Lines noted during a tick, and the tick's time.
-    QStringList m_tickLines;
+    struct TickLine
+    {
+        QString line;
+        QPointer<QWidget> keyForm;
+        // A key's line stays one when its screen is gone.
+        bool isKey = false;
+    };
+    QList<TickLine> m_tickLines;
     qint64 m_tickLinesAt = 0;
     // Buttons let go of in this input, with the line that notes it, until their click confirms it.
     QHash<QAbstractButton *, qsizetype> m_letGo;
-    // The lines that last carried a chosen save into the record.
+    // The line that last chose a save in the record.
     QStringList m_chosenSave;
+    // A digest of the contents each file name was last carried (or left out) with, and whether
+    // they were whole; and the bytes carried so far.
+    QHash<QString, QByteArray> m_carried;
+    qint64 m_carriedBytes = 0;
+    // A menu item chosen in this input, noted once it has acted, or when it ends the program first.
+    QPointer<QAction> m_chosenAction;
+    QString m_chosenActionLine;
+    std::function<void(const QString &)> m_problemListener;
+    QStringList m_untold;
+    bool m_toldNotCarried = false;
     // Pushes the record to its file every second of wall time, for a game that waits on the
     // player with no timer running, when no game time passes at all.
     QTimer m_flushTimer;

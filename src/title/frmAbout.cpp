@@ -6,6 +6,7 @@
 #include "platform/ScreenScale.h"
 #include "platform/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -92,6 +93,16 @@ void frmAbout::Form_Load()
     findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(Prompter::applicationTitle());
     findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") +
                                                                  QStringLiteral(RINGGLORY_VERSION));
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && ok) {
+        ok->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmAbout::StartSysInfo()

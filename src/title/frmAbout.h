@@ -16,6 +16,10 @@ public:
     // Starts the machine's system-information tool, or tells the player it is not available.
     void StartSysInfo();
 
+protected:
+    // Esc stands for OK and goes through its click.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void Form_Load();
 

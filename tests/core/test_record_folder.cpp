@@ -166,6 +166,29 @@ private slots:
         QCOMPARE(filesIn(folder.path()), expected);
     }
 
+    // A session still being recorded keeps its record however many start after it; once it has
+    // ended, its record goes the way of the oldest.
+    void pruneLeavesARecordThatIsStillOpen()
+    {
+        QTemporaryDir folder;
+        const QDateTime start(QDate(2026, 12, 10), QTime(15, 0));
+        QFile running(RecordFolder::newRecordPath(folder.path(), start));
+        QVERIFY(running.open(QIODevice::WriteOnly));
+        QVERIFY(RecordFolder::holdOpen(running));
+        for (int later = 1; later <= RecordFolder::Kept + 1; ++later) {
+            QFile session(RecordFolder::newRecordPath(folder.path(), start.addSecs(later)));
+            QVERIFY(session.open(QIODevice::WriteOnly));
+            QVERIFY(RecordFolder::holdOpen(session));
+            RecordFolder::prune(folder.path());
+        }
+        QVERIFY(QFileInfo::exists(running.fileName()));
+        QCOMPARE(filesIn(folder.path()).size(), RecordFolder::Kept + 1);
+        running.close();
+        RecordFolder::prune(folder.path());
+        QVERIFY(!QFileInfo::exists(running.fileName()));
+        QCOMPARE(filesIn(folder.path()).size(), RecordFolder::Kept);
+    }
+
     void pruneOfAFolderThatIsNotThereDoesNothing()
     {
         QTemporaryDir home;

@@ -1,12 +1,52 @@
 #include "replay/core/RecordWriter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <algorithm>
+#include <limits>
+
 // How a session becomes a script: each input at its game time, the answers of its boxes
 // ahead of it, and the record on disk soon enough that a crash loses at most a second.
+namespace {
+// A disk that fills up: it takes bytes up to its room, then refuses them until room is made.
+class FillingDisk : public QIODevice
+{
+public:
+    explicit FillingDisk(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    void makeRoom() { m_room = std::numeric_limits<qint64>::max(); }
+    QByteArray bytes;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 taken = std::min(size, m_room - bytes.size());
+        if (taken <= 0) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        bytes.append(data, taken);
+        return taken;
+    }
+
+private:
+    qint64 m_room;
+};
+
+// Writes the same few seconds of a session to any device.
+void writeSession(RecordWriter &writer, int inputs)
+{
+    for (int i = 0; i < inputs; ++i) {
+        writer.addAnswer(QStringLiteral("input 名前%1").arg(i));
+        writer.writeInputs(700 * i, {QStringLiteral("click MainCommand.cmdCommand(3)")});
+    }
+}
+} // namespace
+
 class RecordWriterTest : public QObject
 {
     Q_OBJECT
@@ -83,6 +123,67 @@ private slots:
         writer.writeInputs(1200, {QStringLiteral("click MainCommand.cmdCommand(3)")});
         writer.flush();
         QVERIFY(onDisk() > second);
+    }
+
+    // A full disk cuts no line short for good: what it refused is kept, said once, and written
+    // in order once there is room again.
+    void aFullDiskLosesNothingOnceThereIsRoom()
+    {
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        RecordWriter reference(whole);
+        writeSession(reference, 40);
+
+        FillingDisk disk(100);
+        RecordWriter writer(disk);
+        QList<RecordWriter::Problem> told;
+        writer.setProblemListener([&told](RecordWriter::Problem problem, const QString &) { told.append(problem); });
+        writeSession(writer, 20);
+        QVERIFY(!writer.flush());
+        QCOMPARE(told, QList<RecordWriter::Problem>{RecordWriter::Problem::CannotWrite});
+        QVERIFY(writer.unwritten() > 0);
+        QCOMPARE(disk.bytes, whole.data().left(100));
+        disk.makeRoom();
+        for (int i = 20; i < 40; ++i) {
+            writer.addAnswer(QStringLiteral("input 名前%1").arg(i));
+            writer.writeInputs(700 * i, {QStringLiteral("click MainCommand.cmdCommand(3)")});
+        }
+        QVERIFY(writer.flush());
+        QCOMPARE(writer.unwritten(), 0);
+        QCOMPARE(disk.bytes, whole.data());
+        QCOMPARE(told.size(), 1);
+    }
+
+    // A device that is always full, as /dev/full: the writer says so and keeps the lines.
+    void aDeviceThatIsAlwaysFullIsToldOf()
+    {
+        QFile full(QStringLiteral("/dev/full"));
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QSKIP("no /dev/full here");
+        RecordWriter writer(full);
+        QString why;
+        writer.setProblemListener([&why](RecordWriter::Problem, const QString &what) { why = what; });
+        writer.writeHeader(QStringLiteral("1.0.0"), QDateTime(QDate(2026, 12, 10), QTime(15, 0), Qt::UTC));
+        QVERIFY(!writer.flush());
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(writer.unwritten(), writer.size());
+    }
+
+    // A record never grows past what a replay reads: it ends with a line that says it stops there.
+    void aRecordStopsAtTheSizeAReplayReads()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        RecordWriter writer(buffer, 0, 400);
+        int toldFull = 0;
+        writer.setProblemListener([&toldFull](RecordWriter::Problem problem, const QString &) {
+            toldFull += problem == RecordWriter::Problem::Full ? 1 : 0;
+        });
+        writeSession(writer, 100);
+        QVERIFY(buffer.data().size() <= 400);
+        QVERIFY(buffer.data().size() > 300);
+        QVERIFY(buffer.data().endsWith("# the record stops here: it has reached the most a replay reads\n"));
+        QCOMPARE(toldFull, 1);
     }
 
     // The header names the game's version and the start time, as comments the driver skips.

@@ -13,11 +13,15 @@
 #include "platform/Transcript.h"
 #include "replay/RecordingPrompter.h"
 #include "replay/SessionRecorder.h"
+#include "replay/core/RecordWriter.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QBuffer>
 #include <QDir>
+#include <QMenu>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +30,25 @@ QString textOf(const QBuffer &buffer)
 {
     return QString::fromUtf8(buffer.data());
 }
+
+// Ends the program as the real game does: the record is written out first, and what would
+// have run after the end (the rest of the handler, the signals after it) is too late for it.
+class LastWordsTerminator : public Terminator
+{
+public:
+    explicit LastWordsTerminator(std::unique_ptr<Terminator> inner) : m_inner(std::move(inner)) {}
+    std::function<void()> lastWords;
+    void end() override
+    {
+        if (!m_inner->hasEnded() && lastWords)
+            lastWords();
+        m_inner->end();
+    }
+    bool hasEnded() const override { return m_inner->hasEnded(); }
+
+private:
+    std::unique_ptr<Terminator> m_inner;
+};
 
 // A game played in its real widgets by real input events, as the window system delivers
 // them, on a clock the test moves in uneven steps as the wall clock would.
@@ -38,6 +61,12 @@ public:
         auto recording = std::make_unique<RecordingPrompter>(std::move(ports.prompter));
         RecordingPrompter &prompter = *recording;
         ports.prompter = std::move(recording);
+        auto terminator = std::make_unique<LastWordsTerminator>(std::move(ports.terminator));
+        terminator->lastWords = [this] {
+            m_recorder->finish();
+            m_recordAtEnd = textOf(m_record);
+        };
+        ports.terminator = std::move(terminator);
         m_game = std::make_unique<Game>(std::move(ports));
         m_transcript.setClock(&m_game->scheduler());
         m_game->setTranscript(&m_transcript);
@@ -88,6 +117,8 @@ public:
         return textOf(m_record);
     }
     QString transcript() const { return m_output; }
+    // The record as it stood when the program ended, empty when it has not.
+    QString recordAtEnd() const { return m_recordAtEnd; }
 
 private:
     GameApplication &m_app;
@@ -100,6 +131,7 @@ private:
     std::unique_ptr<SessionRecorder> m_recorder;
     std::unique_ptr<ScriptDriver> m_driver;
     QRandomGenerator m_steps{20261210};
+    QString m_recordAtEnd;
 };
 
 // Where two runs part: the first line that differs, with the lines before it.
@@ -167,6 +199,60 @@ private slots:
         const QString difference = firstDifference(replay.events(), original.events());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(replay.finalState(), original.finalState());
+    }
+
+    // Short sessions that once recorded what the driver could not play back, recorded in one
+    // folder and played in a fresh one, as a record goes to another machine.
+    void shortSessionReplaysInAFreshFolder_data()
+    {
+        QTest::addColumn<QString>("script");
+        const QString career = QStringLiteral("input 山田\ninput 東京\nclick frmMain.Command1\n");
+        const QString sparring = career + QStringLiteral("click MainCommand.cmdCommand(2)\nclick Setsumei.Command1\n");
+        QTest::newRow("a key held as sparring ends by itself")
+            << sparring + QStringLiteral("keydown Spar Space\nwait 20000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a key held as the sandbag's clock runs out")
+            << career + QStringLiteral("click MainCommand.cmdCommand(0)\nclick Setsumei.Command1\nkeydown SandBag A\n"
+                                       "wait 40000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a key held as the punching ball's clock runs out")
+            << career + QStringLiteral("click MainCommand.cmdCommand(1)\nclick Setsumei.Command1\n"
+                                       "keydown PunchingBall Space\nwait 40000\nclick MainCommand.cmdCommand(3)");
+        QTest::newRow("a hold resumed by a repeat as sparring ends")
+            << sparring + QStringLiteral("keydown Spar Space\nkeyup Spar Space\nkeyrepeat Spar Space\nwait 20000");
+        QTest::newRow("a catch-up given by the script") << sparring + QStringLiteral("catchup 1000\nwait 17500\nstate");
+        QTest::newRow("Esc closes the settings")
+            << career + QStringLiteral("click MainCommand.mnuSettings\nkey frmSettings Escape\nclick "
+                                       "MainCommand.cmdCommand(3)");
+        QTest::newRow("Esc closes the About box")
+            << career + QStringLiteral("click MainCommand.mnuHelpAbout\nkey frmAbout Escape\nclick "
+                                       "MainCommand.cmdCommand(3)");
+        for (const QString &name : {QStringLiteral("my save"), QStringLiteral("  lead")}) {
+            QTest::newRow(qPrintable(QStringLiteral("a save named '%1' loaded").arg(name)))
+                << career + QStringLiteral("click MainCommand.cmdSaveAs\ntext saveFile.Text1 %1\nclick saveFile.Open\n"
+                                           "click MainCommand.cmdCommand(3)\nclick MainCommand.cmdLoad\n"
+                                           "select loadFile.File1 %1.sav\nclick loadFile.Open")
+                                .arg(name);
+        }
+    }
+
+    void shortSessionReplaysInAFreshFolder()
+    {
+        QFETCH(QString, script);
+        QTemporaryDir played;
+        QTemporaryDir replayed;
+        QVERIFY(played.isValid() && replayed.isValid());
+        const auto leave = qScopeGuard([] { QDir::setCurrent(QDir::tempPath()); });
+        QDir::setCurrent(played.path());
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        const ReplayRun original = ReplayRun::of(script, &record);
+        QVERIFY2(!original.hadErrors, qPrintable(original.errors()));
+        QDir::setCurrent(replayed.path());
+        const ReplayRun replay = ReplayRun::of(textOf(record));
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors() + QStringLiteral("\nrecord:\n") + textOf(record)));
+        const QString difference = firstDifference(replay.events(), original.events());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        // The career loaded names its file in the folder it was played in.
+        QCOMPARE(replay.finalState(), QString(original.finalState()).replace(played.path(), replayed.path()));
     }
 
     // The monkey's sessions: bouts, knockdowns, training, saves and loads, boxes of every kind,
@@ -278,6 +364,122 @@ private slots:
         const QString difference = firstDifference(replay.events(), eventsOf(transcript));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(replay.finalState(), ReplayRun{transcript}.finalState());
+    }
+
+    // The mouse over the fight screen while the instructions wait for OK reaches nothing, and
+    // the record must not say it did: a replay could not give it.
+    void mouseBehindTheInstructionsIsNotRecorded()
+    {
+        auto &app = *static_cast<GameApplication *>(QCoreApplication::instance());
+        QString record;
+        QString transcript;
+        {
+            PlayerSession session(app);
+            session.prompter().queueInput(QStringLiteral("山田"));
+            session.prompter().queueInput(QStringLiteral("東京"));
+            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            session.passTime(300);
+            QTest::mouseClick(session.button(QStringLiteral("MainCommand"), QStringLiteral("cmdCommand(2)")),
+                              Qt::LeftButton);
+            QWidget *spar = session.game().form(QStringLiteral("Spar"));
+            QVERIFY(spar && spar->isVisible() && !spar->isEnabled());
+            QRandomGenerator places(3);
+            const auto moveAbout = [&] {
+                for (int step = 0; step < 20; ++step) {
+                    QTest::mouseMove(spar,
+                                     QPoint(int(places.bounded(spar->width())), int(places.bounded(spar->height()))));
+                    session.passTime(150);
+                }
+            };
+            moveAbout();
+            QTest::mouseClick(session.button(QStringLiteral("Setsumei"), QStringLiteral("Command1")), Qt::LeftButton);
+            moveAbout();
+            record = session.finish();
+            transcript = session.transcript();
+        }
+        const qsizetype ok = record.indexOf(QStringLiteral("click Setsumei.Command1"));
+        QVERIFY(ok > 0);
+        QVERIFY2(!record.left(ok).contains(QStringLiteral("move Spar")), qPrintable(record));
+        QVERIFY(record.mid(ok).contains(QStringLiteral("move Spar")));
+        const ReplayRun replay = ReplayRun::of(record);
+        QVERIFY2(!replay.hadErrors, qPrintable(replay.errors()));
+        QCOMPARE(replay.finalState(), ReplayRun{transcript}.finalState());
+    }
+
+    // 終了 chosen in the hub's menu and confirmed ends the program inside the menu item's own
+    // signal: the record must already hold the item, with the answer that confirmed it.
+    void aQuitFromTheMenuIsRecordedWhole()
+    {
+        auto &app = *static_cast<GameApplication *>(QCoreApplication::instance());
+        QString record;
+        {
+            PlayerSession session(app);
+            session.prompter().queueInput(QStringLiteral("山田"));
+            session.prompter().queueInput(QStringLiteral("東京"));
+            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            session.passTime(300);
+            QWidget *hub = session.game().form(QStringLiteral("MainCommand"));
+            auto *menu = hub->findChild<QMenu *>(QStringLiteral("mnuFile"));
+            auto *exit = hub->findChild<QAction *>(QStringLiteral("mnuFileExit"));
+            QVERIFY(menu && exit);
+            session.prompter().queueAnswer(true);
+            menu->popup(hub->mapToGlobal(QPoint(0, 0)));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            menu->setActiveAction(exit);
+            QTest::keyClick(menu, Qt::Key_Return);
+            QVERIFY(session.game().hasEnded());
+            record = session.recordAtEnd();
+        }
+        const QStringList lines = record.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 2, qPrintable(record));
+        QCOMPARE(lines.last(), QStringLiteral("click MainCommand.mnuFileExit"));
+        QVERIFY(lines.contains(QStringLiteral("answer yes")));
+        QVERIFY(ReplayRun::of(record).transcript.contains(QStringLiteral("\tend")));
+    }
+
+    // A save loaded again as it was is carried once; loaded files never take a record past what
+    // a replay reads, and the one left out is said to be.
+    void loadedFilesAreCarriedOnceAndWithinBounds()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QDir::setCurrent(folder.path());
+        // The folder goes at the end: the tests after this one must not work in a folder that is gone.
+        const auto leave = qScopeGuard([] { QDir::setCurrent(QDir::tempPath()); });
+        const QString career = QStringLiteral("input 山田\ninput 東京\nclick frmMain.Command1\n"
+                                              "click MainCommand.cmdSaveAs\ntext saveFile.Text1 big\n"
+                                              "click saveFile.Open\n");
+        const QString load = QStringLiteral("click MainCommand.cmdLoad\nselect loadFile.File1 big.sav\n"
+                                            "click loadFile.Open\n");
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        QString told;
+        {
+            QString output;
+            QTextStream stream(&output);
+            Transcript transcript(stream);
+            ScriptedGame game(transcript, &record);
+            game.game().setTranscript(&transcript);
+            game.recorder()->setProblemListener([&told](const QString &problem) { told += problem; });
+            QVERIFY(game.driver().run(career + load + load));
+            // A history grown past what any career writes, changed between two loads.
+            QFile history(QStringLiteral("big.history.csv"));
+            QVERIFY(history.open(QIODevice::WriteOnly));
+            history.write(QByteArray(13 * 1024 * 1024, 'x'));
+            history.close();
+            game.driver().run(load + load);
+            QVERIFY2(told.isEmpty(), qPrintable(told));
+            QVERIFY(history.open(QIODevice::WriteOnly));
+            history.write(QByteArray(13 * 1024 * 1024, 'y'));
+            history.close();
+            game.driver().run(load);
+        }
+        const QString text = textOf(record);
+        QCOMPARE(text.count(QStringLiteral("\nfile big.sav ")), 1);
+        QCOMPARE(text.count(QStringLiteral("\nfile big.history.csv ")), 2);
+        QVERIFY(record.data().size() <= RecordWriter::MaxBytes);
+        QCOMPARE(text.count(QStringLiteral("\n# big.history.csv is not carried")), 1);
+        QVERIFY2(told.contains(QStringLiteral("big.history.csv")), qPrintable(told));
     }
 
     // A record cut off by a crash plays up to its last line, and no further, without a fault.

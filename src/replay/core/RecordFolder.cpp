@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sys/file.h>
 
 namespace {
 const QString StampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
@@ -90,6 +91,17 @@ void RecordFolder::prune(const QString &folder, int keep)
         return a.stamp != b.stamp ? a.stamp < b.stamp : a.counter < b.counter;
     });
     // A record that cannot be removed stays; it costs room, not play, and nobody is waiting on it.
-    for (qsizetype i = 0; i < surplus; ++i)
-        QFile::remove(dir.filePath(records.at(i).fileName));
+    // One a session still writes stays too: it is removed by a later prune, once closed.
+    for (qsizetype i = 0; i < surplus; ++i) {
+        QFile record(dir.filePath(records.at(i).fileName));
+        // The lock of a session that ended, however it ended, went with it.
+        if (record.open(QIODevice::ReadOnly) && ::flock(record.handle(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        record.remove();
+    }
+}
+
+bool RecordFolder::holdOpen(QFile &record)
+{
+    return record.isOpen() && ::flock(record.handle(), LOCK_SH | LOCK_NB) == 0;
 }

@@ -52,18 +52,60 @@ void RecordWriter::advanceTo(qint64 now)
     flushWhenDue(now);
 }
 
-void RecordWriter::flush()
+bool RecordWriter::flush()
 {
+    if (!writeUnwritten())
+        return false;
     // A file keeps what it is given in its own buffer until flushed; once with the system, the
     // lines outlive a crash of the game.
-    if (auto *file = qobject_cast<QFileDevice *>(&m_out))
-        file->flush();
+    if (auto *file = qobject_cast<QFileDevice *>(&m_out); file && !file->flush()) {
+        tell(Problem::CannotWrite, file->errorString());
+        return false;
+    }
+    return true;
 }
 
 void RecordWriter::writeRaw(const QString &line)
 {
-    m_out.write(line.toUtf8());
-    m_out.write("\n", 1);
+    if (m_full)
+        return;
+    QByteArray bytes = line.toUtf8() + '\n';
+    // The line that says the record stops here always has room: it is kept out of the bound.
+    static const QByteArray stop = "# the record stops here: it has reached the most a replay reads\n";
+    if (m_size + bytes.size() > m_maxBytes - stop.size()) {
+        m_full = true;
+        bytes = stop;
+        tell(Problem::Full, QStringLiteral("it has reached %1 MiB, the most a replay reads: the rest of this "
+                                           "session is not recorded")
+                                .arg(m_maxBytes / (1024 * 1024)));
+    }
+    m_size += bytes.size();
+    m_unwritten += bytes;
+    writeUnwritten();
+}
+
+bool RecordWriter::writeUnwritten()
+{
+    if (m_unwritten.isEmpty())
+        return true;
+    const qint64 taken = m_out.write(m_unwritten);
+    if (taken > 0)
+        m_unwritten.remove(0, taken);
+    if (m_unwritten.isEmpty())
+        return true;
+    tell(Problem::CannotWrite, m_out.errorString());
+    return false;
+}
+
+void RecordWriter::tell(Problem problem, const QString &what)
+{
+    if (problem == Problem::CannotWrite) {
+        if (m_toldCannotWrite)
+            return;
+        m_toldCannotWrite = true;
+    }
+    if (m_problemListener)
+        m_problemListener(problem, what);
 }
 
 void RecordWriter::settleUpTo(qint64 now)
