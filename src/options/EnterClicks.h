@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QObject>
-
-class QWidget;
+#include "platform/WindowKeyWatcher.h"
 
 // Enter and Return click the button that has the focus, in every window of the game, as
 // Space does: with Tab to move and Enter to press, a player reaches every button without a mouse.
-class EnterClicks : public QObject
+class EnterClicks : public WindowKeyWatcher
 {
     Q_OBJECT
 public:
@@ -14,8 +12,5 @@ public:
     explicit EnterClicks(QWidget &window);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void watch(QObject *object);
+    bool keyPressed(QWidget &watched, QKeyEvent &key) override;
 };

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "platform/WindowKeyWatcher.h"
+
 #include <QKeyCombination>
 #include <QList>
-#include <QObject>
 
 class QAbstractButton;
-class QWidget;
 
 // Esc (and any further keys given) closes a window as the button that closes it does: through
 // that button's own click, so a key and a click cannot be told apart. Keys pressed on a box or
 // dialog the window owns are that box's.
-class CloseKeys : public QObject
+class CloseKeys : public WindowKeyWatcher
 {
     Q_OBJECT
 public:
@@ -18,11 +18,9 @@ public:
     CloseKeys(QWidget &window, QAbstractButton &closer, QList<QKeyCombination> keys = {Qt::Key_Escape});
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool keyPressed(QWidget &watched, QKeyEvent &key) override;
 
 private:
-    void watch(QObject *object);
-
     QWidget &m_window;
     QAbstractButton &m_closer;
     QList<QKeyCombination> m_keys;
