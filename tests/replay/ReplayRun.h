@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTextStream>
 
+#include <algorithm>
+
 // A script played in a fresh headless game, as `ringglory --script` plays it, with the game's
 // state printed at the end: what a replay has to reach again.
 struct ReplayRun
@@ -59,3 +61,19 @@ struct ReplayRun
         return kept;
     }
 };
+
+// Where two runs part: the first line that differs, with the lines before it; empty when
+// they are alike.
+inline QString firstDifference(const QStringList &replayed, const QStringList &original)
+{
+    qsizetype at = 0;
+    while (at < replayed.size() && at < original.size() && replayed[at] == original[at])
+        ++at;
+    if (at == replayed.size() && at == original.size())
+        return {};
+    const QStringList before = original.mid(std::max<qsizetype>(0, at - 5), std::min<qsizetype>(at, 5));
+    return QStringLiteral("line %1\n  before: %2\n  replay:   %3\n  original: %4")
+        .arg(at)
+        .arg(before.join(QStringLiteral("\n          ")), replayed.value(at, QStringLiteral("(end)")),
+             original.value(at, QStringLiteral("(end)")));
+}

@@ -134,21 +134,6 @@ private:
     QString m_recordAtEnd;
 };
 
-// Where two runs part: the first line that differs, with the lines before it.
-QString firstDifference(const QStringList &replayed, const QStringList &original)
-{
-    qsizetype at = 0;
-    while (at < replayed.size() && at < original.size() && replayed[at] == original[at])
-        ++at;
-    if (at == replayed.size() && at == original.size())
-        return {};
-    const QStringList before = original.mid(std::max<qsizetype>(0, at - 5), std::min<qsizetype>(at, 5));
-    return QStringLiteral("line %1\n  before: %2\n  replay:   %3\n  original: %4")
-        .arg(at)
-        .arg(before.join(QStringLiteral("\n          ")), replayed.value(at, QStringLiteral("(end)")),
-             original.value(at, QStringLiteral("(end)")));
-}
-
 // A transcript's lines without the ones a record does not carry (see ReplayRun::events).
 QStringList eventsOf(const QString &transcript)
 {

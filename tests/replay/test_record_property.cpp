@@ -160,20 +160,6 @@ private:
     QStringList m_script;
     QString m_transcript;
 };
-
-// Where two runs part: the first line that differs, with a few before it.
-QString firstDifference(const QStringList &replayed, const QStringList &original)
-{
-    qsizetype at = 0;
-    while (at < replayed.size() && at < original.size() && replayed[at] == original[at])
-        ++at;
-    if (at == replayed.size() && at == original.size())
-        return {};
-    return QStringLiteral("line %1\n  before:   %2\n  replay:   %3\n  original: %4")
-        .arg(at)
-        .arg(original.mid(std::max<qsizetype>(0, at - 3), std::min<qsizetype>(at, 3)).join(QStringLiteral("\n  ")),
-             replayed.value(at, QStringLiteral("(end)")), original.value(at, QStringLiteral("(end)")));
-}
 } // namespace
 
 class RecordPropertyTest : public QObject
