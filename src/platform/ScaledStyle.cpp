@@ -149,7 +149,8 @@ void ScaledStyle::drawControl(ControlElement element, const QStyleOption *option
                               const QWidget *widget) const
 {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element == CE_PushButton && showsKeyboardFocus(option))
+    // A tab bar shows its focus on the current tab, as a button does.
+    if ((element == CE_PushButton || element == CE_TabBarTab) && showsKeyboardFocus(option))
         drawRing(painter, option, option->rect);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStyleOption>
+#include <QTabBar>
 #include <QTest>
 #include <memory>
 
@@ -58,7 +59,7 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("factor");
-        for (const char *kind : {"button", "slider", "combo box", "check box"})
+        for (const char *kind : {"button", "slider", "combo box", "check box", "tab bar"})
             for (const double factor : {1.0, 2.0, 3.0})
                 QTest::addRow("%s at %g", kind, factor) << QString::fromLatin1(kind) << factor;
     }
@@ -75,8 +76,14 @@ private slots:
             control = std::make_unique<QSlider>(Qt::Horizontal, &window);
         else if (kind == QLatin1String("combo box"))
             control = std::make_unique<QComboBox>(&window);
-        else
+        else if (kind == QLatin1String("check box"))
             control = std::make_unique<QCheckBox>(QStringLiteral("音を消す"), &window);
+        else {
+            auto tabs = std::make_unique<QTabBar>(&window);
+            tabs->addTab(QStringLiteral("練習"));
+            tabs->addTab(QStringLiteral("情報"));
+            control = std::move(tabs);
+        }
         control->setGeometry(10, 10, qRound(120 * factor), qRound(30 * factor));
         window.resize(qRound(160 * factor), qRound(60 * factor));
         window.show();
