@@ -1,5 +1,6 @@
 #include "platform/QtPrompter.h"
 
+#include "platform/ScreenScale.h"
 #include "platform/WindowPlacement.h"
 
 #include <QApplication>
@@ -7,8 +8,12 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
+// The file box's room at the game's own size: wide enough for a folder's path and a list of names.
+constexpr QSize FileDialogSize(640, 440);
+
 // A box sizes itself to its text only as it shows; it is centred over the window it belongs
 // to then, before it appears, rather than where Qt would guess.
 template <typename Box> class CentredBox : public Box
@@ -93,5 +98,14 @@ QString QtPrompter::showInput(const QString &prompt, const QString &caption, con
 
 QString QtPrompter::showSaveFileName(const QString &caption, const QString &suggested, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+    CentredBox<QFileDialog> dialog(QApplication::activeWindow(), caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(suggested);
+    // Its texts grow with the window scale, so its room must too, within the screen it is on.
+    const QSize roomy = (QSizeF(FileDialogSize) * ScreenScale::factor()).toSize();
+    const QScreen *screen = dialog.screen();
+    dialog.resize(screen ? roomy.boundedTo(screen->availableGeometry().size() * 9 / 10) : roomy);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
