@@ -86,6 +86,14 @@ public:
     Game &game() { return *m_game; }
     ScriptedPrompter &prompter() { return *m_prompter; }
 
+    // A new career as a player starts one: a name and a birthplace typed, 新規作成 clicked.
+    void startCareer()
+    {
+        m_prompter->queueInput(QStringLiteral("山田"));
+        m_prompter->queueInput(QStringLiteral("東京"));
+        QTest::mouseClick(button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+    }
+
     QAbstractButton *button(const QString &form, const QString &name) const
     {
         QWidget *screen = m_game->form(form);
@@ -286,10 +294,8 @@ private slots:
         QString transcript;
         {
             PlayerSession session(app);
-            session.prompter().queueInput(QStringLiteral("山田"));
-            session.prompter().queueInput(QStringLiteral("東京"));
             session.passTime(700);
-            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            session.startCareer();
             for (int day = 0; day < 10; ++day) {
                 session.passTime(150 + 37 * day);
                 QTest::mouseClick(session.button(QStringLiteral("MainCommand"), QStringLiteral("cmdCommand(3)")),
@@ -360,9 +366,7 @@ private slots:
         QString transcript;
         {
             PlayerSession session(app);
-            session.prompter().queueInput(QStringLiteral("山田"));
-            session.prompter().queueInput(QStringLiteral("東京"));
-            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            session.startCareer();
             session.passTime(300);
             QTest::mouseClick(session.button(QStringLiteral("MainCommand"), QStringLiteral("cmdCommand(2)")),
                               Qt::LeftButton);
@@ -399,9 +403,7 @@ private slots:
         QString record;
         {
             PlayerSession session(app);
-            session.prompter().queueInput(QStringLiteral("山田"));
-            session.prompter().queueInput(QStringLiteral("東京"));
-            QTest::mouseClick(session.button(QStringLiteral("frmMain"), QStringLiteral("Command1")), Qt::LeftButton);
+            session.startCareer();
             session.passTime(300);
             QWidget *hub = session.game().form(QStringLiteral("MainCommand"));
             auto *menu = hub->findChild<QMenu *>(QStringLiteral("mnuFile"));

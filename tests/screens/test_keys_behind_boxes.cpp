@@ -129,6 +129,17 @@ int keyCode(const QString &name)
 {
     return QKeySequence::fromString(name, QKeySequence::PortableText)[0].key();
 }
+
+// A row for every key of the two training screens, with the screen it belongs to.
+void addTrainingKeyRows()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("key");
+    for (const char *key : {"A", "S", "D", "K", "L"})
+        QTest::addRow("sandbag %s", key) << "SandBag" << key;
+    QTest::newRow("punching ball Space") << "PunchingBall"
+                                         << "Space";
+}
 } // namespace
 
 class KeysBehindBoxesTest : public QObject
@@ -139,12 +150,7 @@ private slots:
     // behind it, changes nothing; Space presses the box's focused OK instead of punching.
     void keyOnAnOpenBoxDoesNothing_data()
     {
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<QString>("key");
-        for (const char *key : {"A", "S", "D", "K", "L"})
-            QTest::addRow("sandbag %s", key) << "SandBag" << key;
-        QTest::newRow("punching ball Space") << "PunchingBall"
-                                             << "Space";
+        addTrainingKeyRows();
         for (const char *key : {"F", "V", "J", "N", "Space"})
             QTest::addRow("sparring %s", key) << "Spar" << key;
     }
@@ -202,12 +208,7 @@ private slots:
     // While the chairman explains, the screen waits disabled: its keys neither punch nor guard.
     void keysDoNothingBehindTheInstructions_data()
     {
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<QString>("key");
-        for (const char *key : {"A", "S", "D", "K", "L"})
-            QTest::addRow("sandbag %s", key) << "SandBag" << key;
-        QTest::newRow("punching ball Space") << "PunchingBall"
-                                             << "Space";
+        addTrainingKeyRows();
     }
     void keysDoNothingBehindTheInstructions()
     {
